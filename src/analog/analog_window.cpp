@@ -1,0 +1,78 @@
+#include "analog/analog_window.h"
+
+#include "ui/builtin_assets.h"
+#include "ui/picture.h"
+
+namespace horalune {
+
+using namespace analog_names;
+
+namespace {
+
+WindowDesign make_design() {
+    WindowDesign d{"启动窗口", "Horalune", {550, 0, 211, 203}, {}};
+    d.controls.push_back({kFace, ControlKind::picture_box, {0, 0, 164, 164}});
+    static constexpr Rect kButtons[kButtonCount] = {
+        {100, 8, 32, 32},  {124, 32, 32, 32}, {132, 65, 32, 32}, {124, 99, 32, 32},
+        {99, 124, 32, 32}, {65, 132, 32, 32}, {31, 123, 32, 32}, {7, 98, 32, 32},
+        {0, 65, 32, 32},   {8, 33, 32, 32},   {31, 9, 32, 32},   {65, 0, 32, 32}};
+    static constexpr std::string_view kButtonNames[kButtonCount] = {
+        "图形按钮1", "图形按钮2", "图形按钮3", "图形按钮4",  "图形按钮5",  "图形按钮6",
+        "图形按钮7", "图形按钮8", "图形按钮9", "图形按钮10", "图形按钮11", "图形按钮12"};
+    static constexpr std::string_view kTags[kButtonCount] = {"1", "2", "3", "4",  "5",  "6",
+                                                             "7", "8", "9", "10", "11", "12"};
+    for (int i = 0; i < kButtonCount; ++i) {
+        d.controls.push_back(
+            {kButtonNames[i], ControlKind::picture_button, kButtons[i], {}, 0, true, kTags[i]});
+    }
+    d.controls.push_back({kHeart, ControlKind::picture, {72, 72, 40, 40}});
+    d.controls.push_back({kHeartTimer, ControlKind::timer, {}, {}, 100});
+    d.controls.push_back({kAutoHideTimer, ControlKind::timer, {}, {}, 300});
+    d.controls.push_back({kVibrateTimer, ControlKind::timer, {}, {}, 0});
+    d.controls.push_back({kSecondTimer, ControlKind::timer, {}, {}, 1000});
+    return d;
+}
+
+bool is_white(std::uint32_t argb) { return (argb & 0xFFFFFFu) == 0xFFFFFFu; }
+
+// Pictures shown on the face treat pure white as transparent.
+void draw_keyed(Image& target, const Image& picture, int left, int top) {
+    for (int y = 0; y < picture.height; ++y) {
+        for (int x = 0; x < picture.width; ++x) {
+            const std::uint32_t p = picture.at(x, y);
+            if (!is_white(p) && target.contains(left + x, top + y)) target.at(left + x, top + y) = p;
+        }
+    }
+}
+
+}  // namespace
+
+const WindowDesign& analog_window_design() {
+    static const WindowDesign design = make_design();
+    return design;
+}
+
+AnalogWindow::AnalogWindow(Platform& platform)
+    : form_(platform, analog_window_design()),
+      face_(form_.control(kFace).rect.width, form_.control(kFace).rect.height) {
+    mask_ = decode_picture(builtin::window_mask_bmp()).value_or(Image());
+    heart_ = decode_picture(builtin::heart_bmp()).value_or(Image());
+}
+
+void AnalogWindow::fit_to_face() {
+    const Rect& face = form_.control(kFace).rect;
+    form_.resize(face.width, face.height);
+}
+
+void AnalogWindow::cut_to_mask() {
+    if (!mask_.empty()) form_.platform().set_window_shape(form_.window(), mask_);
+}
+
+void AnalogWindow::refresh() {
+    picture_ = face_.image();
+    const Control& heart = form_.control(kHeart);
+    if (heart.visible && !heart_.empty()) draw_keyed(picture_, heart_, heart.rect.left, heart.rect.top);
+    form_.platform().present(form_.window(), picture_);
+}
+
+}  // namespace horalune

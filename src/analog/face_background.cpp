@@ -1,0 +1,31 @@
+#include "analog/face_background.h"
+
+#include <optional>
+#include <string>
+
+#include "config/names.h"
+#include "platform/files.h"
+#include "ui/builtin_assets.h"
+#include "ui/picture.h"
+
+namespace horalune {
+
+Image builtin_background(int number) {
+    const auto bytes = number == 1 ? builtin::background1_jpg() : builtin::background2_jpg();
+    return decode_picture(bytes).value_or(Image());
+}
+
+Image choose_face_background(std::string_view value, int style) {
+    if (value == cfg::kBuiltin1) return builtin_background(1);
+    if (value == cfg::kBuiltin2) return builtin_background(2);
+    // A file that exists but is not a picture (or is damaged) is treated like a missing one:
+    // a blank face would leave the user looking at nothing.
+    if (!value.empty()) {
+        if (const auto bytes = files::read_all(std::string(value)); bytes && !bytes->empty()) {
+            if (auto picture = decode_picture(*bytes)) return std::move(*picture);
+        }
+    }
+    return builtin_background(style == 5 ? 1 : 2);
+}
+
+}  // namespace horalune

@@ -1,0 +1,134 @@
+#include "app/application.h"
+
+#include "analog/face_background.h"
+#include "buttons/function_buttons.h"
+#include "config/config.h"
+#include "config/convert.h"
+#include "config/names.h"
+#include "desktop/menus.h"
+
+namespace horalune {
+
+using namespace analog_names;
+
+Application::Application(Platform& platform)
+    : platform_(platform), tray_menu_(make_tray_menu()), digital_menu_(make_digital_menu()) {
+    platform_.set_event_sink(this);
+}
+
+Application::~Application() {
+    exit_routine();
+    platform_.set_event_sink(nullptr);
+}
+
+std::string Application::read(std::string_view section, std::string_view key) const {
+    return config_read(globals_.config_path, section, key);
+}
+
+void Application::create() {
+    analog_ = std::make_unique<AnalogWindow>(platform_);
+    start_up();
+}
+
+int Application::run() {
+    const int code = platform_.run_event_loop();
+    exit_routine();
+    return code;
+}
+
+void Application::start_up() {
+    globals_.config_path = platform_.program_dir() + "\\" + std::string(cfg::kConfigFileName);
+    load_hand_settings();
+    analog_->fit_to_face();
+    analog_->cut_to_mask();
+    restore_windows();
+    if (read(cfg::kClock, cfg::kAutoHide) == cfg::kTrue) {
+        tray_menu_.item(menu_text::kAutoHide).checked = true;
+    }
+    clock_style_ = static_cast<std::uint8_t>(to_integer(read(cfg::kClock, cfg::kStyle)));
+    analog_->face().set_picture_mode(to_integer(read(cfg::kClock, cfg::kPictureMode)));
+    choose_background();
+    load_button_faces(*analog_, platform_.program_dir(), clock_style_);
+    load_button_icons(*analog_, platform_.program_dir());
+    share_button_handlers(*analog_);
+    if (read(cfg::kOther, cfg::kHeart) == cfg::kFalse) {
+        analog_->form().set_interval(kHeartTimer, 0);
+        tray_menu_.item(menu_text::kHeart).checked = false;
+        analog_->form().control(kHeart).visible = false;
+    }
+    // Until the first tick the face shows its background only.
+    analog_->face().clear();
+    analog_->refresh();
+}
+
+void Application::load_hand_settings() {
+    static constexpr cfg::Name kColours[3] = {cfg::kHourColour, cfg::kMinuteColour,
+                                              cfg::kSecondColour};
+    static constexpr cfg::Name kLengths[3] = {cfg::kHourLength, cfg::kMinuteLength,
+                                              cfg::kSecondLength};
+    static constexpr cfg::Name kWidths[3] = {cfg::kHourWidth, cfg::kMinuteWidth,
+                                             cfg::kSecondWidth};
+    for (int i = 0; i < 3; ++i) globals_.hand_colour[i] = to_integer(read(cfg::kClock, kColours[i]));
+    for (int i = 0; i < 3; ++i) globals_.hand_length[i] = to_integer(read(cfg::kClock, kLengths[i]));
+    for (int i = 0; i < 3; ++i) globals_.hand_width[i] = to_integer(read(cfg::kClock, kWidths[i]));
+}
+
+void Application::restore_windows() {
+    const auto set_both = [this](std::string_view key, std::string_view caption) {
+        tray_menu_.item(key).caption = caption;
+        digital_menu_.item(key).caption = caption;
+    };
+    if (read(cfg::kOther, cfg::kDigitalState) == cfg::kShown) {
+        set_both(menu_text::kShowDigital, menu_text::kHideDigital);
+        // The digital clock window itself opens here once it exists.
+    }
+    if (read(cfg::kOther, cfg::kClockState) == cfg::kShown) {
+        set_both(menu_text::kShowClock, menu_text::kHideClock);
+        analog_->form().show(true);
+    }
+}
+
+void Application::choose_background() {
+    analog_->face().set_background_picture(
+        choose_face_background(read(cfg::kClock, cfg::kBackground), clock_style_));
+}
+
+void Application::disarm_shutdown() {
+    config_write(globals_.config_path, cfg::kShutdown, cfg::kShutdownOn, cfg::kFalse);
+}
+
+void Application::exit_routine() {
+    if (exited_) return;
+    exited_ = true;
+    globals_.config_path.clear();
+    globals_.digital_kind.clear();
+    globals_.hand_length = {};
+    globals_.hand_colour = {};
+    globals_.hand_width = {};
+}
+
+void Application::on_timer(WindowId window, int timer_id) {
+    if (analog_ && window == analog_->form().window()) analog_->form().dispatch_timer(timer_id);
+}
+
+void Application::on_mouse_down(WindowId, MouseButton, int, int) {}
+void Application::on_mouse_up(WindowId, MouseButton, int, int) {}
+void Application::on_mouse_move(WindowId, int, int) {}
+bool Application::on_key_down(WindowId, int) { return false; }
+
+bool Application::on_close_request(WindowId window) {
+    if (analog_ && window == analog_->form().window()) {
+        disarm_shutdown();
+        // The start window going away ends the program.
+        platform_.quit(0);
+    }
+    return true;
+}
+
+int process_entry(Platform& platform) {
+    Application app(platform);
+    app.create();
+    return app.run();
+}
+
+}  // namespace horalune

@@ -1,0 +1,63 @@
+// The application object: owns the program-wide values, the analog clock window and the menus,
+// runs the start-up handler, and routes the platform's events to the windows.
+#pragma once
+
+#include <memory>
+
+#include "analog/analog_window.h"
+#include "app/globals.h"
+#include "platform/platform.h"
+#include "ui/menu.h"
+
+namespace horalune {
+
+class Application : public EventSink {
+public:
+    explicit Application(Platform& platform);
+    ~Application() override;
+
+    // Process entry up to the event loop: creates the analog clock window, whose created
+    // event runs the start-up handler.
+    void create();
+    // The event loop; runs the exit routine when it ends and returns the exit code.
+    int run();
+
+    Platform& platform() { return platform_; }
+    Globals& globals() { return globals_; }
+    AnalogWindow& analog() { return *analog_; }
+    Menu& tray_menu() { return tray_menu_; }
+    Menu& digital_menu() { return digital_menu_; }
+    int clock_style() const { return clock_style_; }
+
+    // Writes "假" to `定时关机`/`是否定时关机`: a timed shutdown never survives the program.
+    void disarm_shutdown();
+
+    // EventSink
+    void on_timer(WindowId window, int timer_id) override;
+    void on_mouse_down(WindowId window, MouseButton button, int x, int y) override;
+    void on_mouse_up(WindowId window, MouseButton button, int x, int y) override;
+    void on_mouse_move(WindowId window, int x, int y) override;
+    bool on_key_down(WindowId window, int key) override;
+    bool on_close_request(WindowId window) override;
+
+private:
+    void start_up();
+    void load_hand_settings();
+    void restore_windows();
+    void choose_background();
+    void exit_routine();
+    std::string read(std::string_view section, std::string_view key) const;
+
+    Platform& platform_;
+    Globals globals_;
+    Menu tray_menu_;
+    Menu digital_menu_;
+    std::unique_ptr<AnalogWindow> analog_;
+    int clock_style_ = 0;
+    bool exited_ = false;
+};
+
+// Process entry: the whole life of the program on the given desktop; returns the exit code.
+int process_entry(Platform& platform);
+
+}  // namespace horalune

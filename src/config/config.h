@@ -1,0 +1,19 @@
+// config.ini: read and write single items, with no caching - every call is a whole-file access.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace horalune {
+
+// The value of `key` in `section`; empty when the file, the section or the key is missing or
+// the file cannot be read.
+std::string config_read(const std::string& file, std::string_view section, std::string_view key);
+
+// Creates or replaces the item (and the section and the file when missing). The file is
+// replaced atomically; a failed write (read-only folder, full disk, unreadable file) changes
+// nothing and is silent, as callers expect.
+void config_write(const std::string& file, std::string_view section, std::string_view key,
+                  std::string_view value);
+
+}  // namespace horalune

@@ -1,0 +1,191 @@
+// The in-memory desktop for tests: system services, windows, timers and sounds on virtual time.
+// It draws nothing and plays nothing; capabilities default to what Windows offers.
+#include "platform/headless/headless_platform.h"
+
+#include <limits>
+
+namespace horalune {
+
+HeadlessPlatform::HeadlessPlatform() {
+    capabilities_ = {{Capability::window_shape, true},
+                     {Capability::sound_wav, true},
+                     {Capability::sound_midi, true},
+                     {Capability::sound_mp3, true}};
+    set_now(DateTime{2026, 12, 8, 9, 0, 0, 0, 2});
+}
+
+bool HeadlessPlatform::can(Capability capability) const {
+    const auto it = capabilities_.find(capability);
+    return it != capabilities_.end() && it->second;
+}
+
+void HeadlessPlatform::set_now(const DateTime& t) { clock_ms_ = to_local_ms(t); }
+
+DateTime HeadlessPlatform::now() { return from_local_ms(clock_ms_); }
+
+std::uint64_t HeadlessPlatform::uptime_ms() {
+    return uptime_base_ + static_cast<std::uint64_t>(virtual_ms_ - uptime_anchor_);
+}
+
+void HeadlessPlatform::advance(std::int64_t ms) {
+    const std::int64_t end = virtual_ms_ + ms;
+    for (;;) {
+        // The earliest due timer; ties go to the one started first, as a message queue would.
+        auto next = timers_.end();
+        for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+            if (it->second.interval <= 0) continue;
+            if (next == timers_.end() || it->second.due < next->second.due ||
+                (it->second.due == next->second.due &&
+                 it->second.generation < next->second.generation)) {
+                next = it;
+            }
+        }
+        if (next == timers_.end() || next->second.due > end || exit_code_) break;
+        const auto key = next->first;
+        const std::int64_t step = next->second.due - virtual_ms_;
+        virtual_ms_ += step;
+        clock_ms_ += step;
+        next->second.due += next->second.interval;
+        if (sink_) sink_->on_timer(key.first, key.second);
+    }
+    if (!exit_code_ && end > virtual_ms_) {
+        clock_ms_ += end - virtual_ms_;
+        virtual_ms_ = end;
+    }
+}
+
+void HeadlessPlatform::mouse_down(WindowId w, MouseButton b, int x, int y) {
+    if (live(w) && sink_) sink_->on_mouse_down(w, b, x, y);
+}
+
+void HeadlessPlatform::mouse_up(WindowId w, MouseButton b, int x, int y) {
+    if (live(w) && sink_) sink_->on_mouse_up(w, b, x, y);
+}
+
+bool HeadlessPlatform::key_down(WindowId w, int key) {
+    return live(w) && sink_ && sink_->on_key_down(w, key);
+}
+
+bool HeadlessPlatform::request_close(WindowId w) {
+    if (!live(w)) return false;
+    if (sink_ && !sink_->on_close_request(w)) return false;
+    destroy_window(w);
+    return true;
+}
+
+const HeadlessPlatform::WindowState* HeadlessPlatform::window(WindowId w) const {
+    const auto it = windows_.find(w);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+HeadlessPlatform::WindowState* HeadlessPlatform::live(WindowId w) {
+    const auto it = windows_.find(w);
+    return it == windows_.end() || !it->second.alive ? nullptr : &it->second;
+}
+
+std::vector<WindowId> HeadlessPlatform::live_windows() const {
+    std::vector<WindowId> ids;
+    for (const auto& [id, state] : windows_) {
+        if (state.alive) ids.push_back(id);
+    }
+    return ids;
+}
+
+int HeadlessPlatform::timer_interval(WindowId w, int timer_id) const {
+    const auto it = timers_.find({w, timer_id});
+    return it == timers_.end() ? 0 : it->second.interval;
+}
+
+std::optional<HeadlessPlatform::SoundCall> HeadlessPlatform::sounding() const {
+    if (sounds_.empty() || sounds_.back().kind == SoundCall::Kind::stop) return std::nullopt;
+    return sounds_.back();
+}
+
+WindowId HeadlessPlatform::create_window(const WindowSpec& spec) {
+    const WindowId id = next_window_++;
+    WindowState& state = windows_[id];
+    state.spec = spec;
+    state.rect = spec.rect;
+    state.visible = spec.visible;
+    return id;
+}
+
+void HeadlessPlatform::destroy_window(WindowId window) {
+    WindowState* state = live(window);
+    if (!state) return;
+    state->alive = false;
+    state->visible = false;
+    std::erase_if(timers_, [window](const auto& entry) { return entry.first.first == window; });
+}
+
+void HeadlessPlatform::show_window(WindowId window, bool visible) {
+    if (WindowState* state = live(window)) state->visible = visible;
+}
+
+bool HeadlessPlatform::window_visible(WindowId window) {
+    const WindowState* state = live(window);
+    return state && state->visible;
+}
+
+void HeadlessPlatform::move_window(WindowId window, int left, int top) {
+    if (WindowState* state = live(window)) {
+        state->rect.left = left;
+        state->rect.top = top;
+    }
+}
+
+void HeadlessPlatform::resize_window(WindowId window, int width, int height) {
+    if (WindowState* state = live(window)) {
+        state->rect.width = width;
+        state->rect.height = height;
+    }
+}
+
+Rect HeadlessPlatform::window_rect(WindowId window) {
+    const WindowState* state = live(window);
+    return state ? state->rect : Rect{};
+}
+
+void HeadlessPlatform::set_window_shape(WindowId window, const Image& mask) {
+    if (WindowState* state = live(window)) state->shape = mask;
+}
+
+void HeadlessPlatform::present(WindowId window, const Image& content) {
+    if (WindowState* state = live(window)) {
+        state->content = content;
+        ++state->presents;
+    }
+}
+
+void HeadlessPlatform::set_timer(WindowId window, int timer_id, int interval_ms) {
+    if (!live(window)) return;
+    Timer& timer = timers_[{window, timer_id}];
+    timer.interval = interval_ms > 0 ? interval_ms : 0;
+    timer.due = virtual_ms_ + timer.interval;
+    timer.generation = ++timer_generation_;
+}
+
+int HeadlessPlatform::run_event_loop() {
+    // Runs virtual time until someone quits; a loop with nothing left to fire ends at once.
+    constexpr std::int64_t kSlice = 1000;
+    constexpr std::int64_t kLimit = 24LL * 3600 * 1000;
+    for (std::int64_t ran = 0; !exit_code_ && ran < kLimit; ran += kSlice) {
+        if (timers_.empty()) break;
+        advance(kSlice);
+    }
+    return exit_code_.value_or(std::numeric_limits<int>::min());
+}
+
+void HeadlessPlatform::play_sound(const std::string& path, bool repeat) {
+    sounds_.push_back({SoundCall::Kind::play, path, repeat, virtual_ms_});
+}
+
+void HeadlessPlatform::play_mp3(const std::string& path) {
+    sounds_.push_back({SoundCall::Kind::play_mp3, path, false, virtual_ms_});
+}
+
+void HeadlessPlatform::stop_sound() {
+    sounds_.push_back({SoundCall::Kind::stop, {}, false, virtual_ms_});
+}
+
+}  // namespace horalune

@@ -1,0 +1,15 @@
+// The pictures built into the program (generated at build time by tools/assetgen).
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace horalune::builtin {
+
+std::span<const std::uint8_t> window_mask_bmp();   // 164 x 164, 24-bit; white lies outside
+std::span<const std::uint8_t> background1_jpg();   // the face picture "默认1"
+std::span<const std::uint8_t> background2_jpg();   // the face picture "默认2"
+std::span<const std::uint8_t> heart_bmp();         // 40 x 40; white is transparent
+std::span<const std::uint8_t> program_icon_ico();  // 16 x 16 and 32 x 32
+
+}  // namespace horalune::builtin

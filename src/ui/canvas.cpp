@@ -1,0 +1,56 @@
+#include "ui/canvas.h"
+
+#include <algorithm>
+
+namespace horalune {
+
+namespace {
+
+// Source-over blend of one pixel; pictures with alpha (PNG, GIF) show the colour below.
+std::uint32_t blend(std::uint32_t below, std::uint32_t over) {
+    const std::uint32_t a = over >> 24;
+    if (a == 255) return over;
+    if (a == 0) return below;
+    const auto mix = [a](std::uint32_t b, std::uint32_t o) { return (o * a + b * (255 - a)) / 255; };
+    const std::uint32_t r = mix((below >> 16) & 0xFF, (over >> 16) & 0xFF);
+    const std::uint32_t g = mix((below >> 8) & 0xFF, (over >> 8) & 0xFF);
+    const std::uint32_t b = mix(below & 0xFF, over & 0xFF);
+    return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
+
+void draw_at(Image& target, const Image& picture, int left, int top) {
+    const int x0 = std::max(0, left), y0 = std::max(0, top);
+    const int x1 = std::min(target.width, left + picture.width);
+    const int y1 = std::min(target.height, top + picture.height);
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            target.at(x, y) = blend(target.at(x, y), picture.at(x - left, y - top));
+        }
+    }
+}
+
+}  // namespace
+
+Canvas::Canvas(int width, int height) : image_(width, height, 0xFFFFFFFFu) {}
+
+void Canvas::clear() {
+    std::fill(image_.pixels.begin(), image_.pixels.end(), background_colour_);
+    if (!picture_ || picture_->empty()) return;
+    const Image& p = *picture_;
+    switch (static_cast<PictureMode>(mode_)) {
+        case PictureMode::tiled:
+            for (int top = 0; top < image_.height; top += p.height) {
+                for (int left = 0; left < image_.width; left += p.width) draw_at(image_, p, left, top);
+            }
+            break;
+        case PictureMode::centred:
+            // Odd differences put the extra pixel right and below, as GDI centring does.
+            draw_at(image_, p, (image_.width - p.width) / 2, (image_.height - p.height) / 2);
+            break;
+        case PictureMode::top_left:
+        default:
+            draw_at(image_, p, 0, 0);
+    }
+}
+
+}  // namespace horalune

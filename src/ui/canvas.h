@@ -1,0 +1,39 @@
+// A picture box the program draws on: background colour, background picture in one of three
+// modes, and figures drawn with a pen, all into its own picture of fixed size.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "platform/image.h"
+
+namespace horalune {
+
+enum class PictureMode : int { top_left = 0, tiled = 1, centred = 2 };
+
+class Canvas {
+public:
+    Canvas(int width, int height);
+
+    int width() const { return image_.width; }
+    int height() const { return image_.height; }
+    const Image& image() const { return image_; }
+
+    void set_background_colour(std::uint32_t argb) { background_colour_ = argb; }
+    void set_background_picture(std::optional<Image> picture) { picture_ = std::move(picture); }
+    const std::optional<Image>& background_picture() const { return picture_; }
+    // Modes other than 0, 1 and 2 draw as 0 (top-left).
+    void set_picture_mode(int mode) { mode_ = mode; }
+    int picture_mode() const { return mode_; }
+
+    // Repaints the background colour, then the background picture in its mode.
+    void clear();
+
+private:
+    Image image_;
+    std::uint32_t background_colour_ = 0xFFFFFFFFu;
+    std::optional<Image> picture_;
+    int mode_ = 0;
+};
+
+}  // namespace horalune

@@ -1,0 +1,20 @@
+// Pictures from file bytes: JPEG, GIF (first frame), BMP and PNG, the same code on every target.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "platform/image.h"
+
+namespace horalune {
+
+// Pictures beyond this many pixels a side are refused rather than decoded into memory.
+constexpr int kMaxPictureSide = 8192;
+
+// No picture for empty, broken, truncated or oversized data; never a crash.
+std::optional<Image> decode_picture(std::span<const std::uint8_t> bytes);
+std::optional<Image> decode_picture(const std::string& bytes);
+
+}  // namespace horalune
