@@ -65,6 +65,8 @@ public:
     void set_interval(std::string_view timer, int interval_ms);
     int interval(std::string_view timer) const;
     void on_timer(std::string_view timer, Handler handler);
+    // The id under which the platform knows the timer.
+    int timer_id(std::string_view timer) const { return static_cast<int>(index_of(timer)) + 1; }
     // Routes a platform timer event; returns false for timers this form does not own.
     bool dispatch_timer(int timer_id);
 

@@ -10,7 +10,7 @@
 #define STBI_ONLY_PNG
 #define STBI_ONLY_BMP
 #define STBI_ONLY_GIF
-#define STBI_MAX_DIMENSIONS kMaxPictureSide
+#define STBI_MAX_DIMENSIONS horalune::kMaxPictureSide
 #if defined(__GNUC__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wunused-function"

@@ -1,0 +1,105 @@
+// The face canvas's background picture in its three modes, and picture decoding's refusals.
+#include <gtest/gtest.h>
+
+#include "ui/canvas.h"
+#include "ui/picture.h"
+
+namespace horalune {
+namespace {
+
+constexpr std::uint32_t kBack = 0xFF102030u;
+
+// A 3 x 2 picture whose pixels are all different.
+Image small_picture() {
+    Image p(3, 2);
+    for (int i = 0; i < 6; ++i) p.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i + 1);
+    return p;
+}
+
+Canvas canvas_with(int mode, int w = 8, int h = 5) {
+    Canvas c(w, h);
+    c.set_background_colour(kBack);
+    c.set_background_picture(small_picture());
+    c.set_picture_mode(mode);
+    c.clear();
+    return c;
+}
+
+TEST(CanvasTest, TopLeftModeAndUnknownModes) {
+    for (int mode : {0, 3, 255, -1}) {
+        const Canvas c = canvas_with(mode);
+        EXPECT_EQ(c.image().at(0, 0), 0xFF000001u) << mode;
+        EXPECT_EQ(c.image().at(2, 1), 0xFF000006u) << mode;
+        EXPECT_EQ(c.image().at(3, 0), kBack) << mode;
+        EXPECT_EQ(c.image().at(0, 2), kBack) << mode;
+    }
+}
+
+TEST(CanvasTest, TiledModeRepeatsFromTheOrigin) {
+    const Canvas c = canvas_with(1);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            EXPECT_EQ(c.image().at(x, y), small_picture().at(x % 3, y % 2)) << x << "," << y;
+        }
+    }
+}
+
+TEST(CanvasTest, CentredModePutsTheOddPixelRightAndBelow) {
+    const Canvas c = canvas_with(2);  // left (8-3)/2 = 2, top (5-2)/2 = 1
+    EXPECT_EQ(c.image().at(2, 1), 0xFF000001u);
+    EXPECT_EQ(c.image().at(4, 2), 0xFF000006u);
+    EXPECT_EQ(c.image().at(1, 1), kBack);
+    EXPECT_EQ(c.image().at(5, 1), kBack);
+    // A picture larger than the box shows its middle.
+    Canvas big(1, 1);
+    big.set_background_picture(small_picture());
+    big.set_picture_mode(2);
+    big.clear();
+    EXPECT_EQ(big.image().at(0, 0), 0xFF000002u);
+}
+
+TEST(CanvasTest, ClearWithoutPictureIsTheBackgroundColour) {
+    Canvas c(4, 4);
+    c.set_background_colour(kBack);
+    c.clear();
+    for (const auto p : c.image().pixels) EXPECT_EQ(p, kBack);
+}
+
+TEST(PictureTest, BrokenOrEmptyDataGivesNoPicture) {
+    EXPECT_FALSE(decode_picture(std::string()).has_value());
+    EXPECT_FALSE(decode_picture(std::string("GIF89a")).has_value());
+    EXPECT_FALSE(decode_picture(std::string("\xFF\xD8\xFF\xE0 broken jpeg", 17)).has_value());
+    // A BMP header claiming a gigantic picture is refused before any allocation.
+    std::string bmp(54, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    bmp[10] = 54;
+    bmp[14] = 40;
+    bmp[18] = bmp[19] = bmp[20] = 0x7F;  // width 0x7F7F7F
+    bmp[22] = 1;
+    bmp[26] = 1;
+    bmp[28] = 24;
+    EXPECT_FALSE(decode_picture(bmp).has_value());
+}
+
+TEST(PictureTest, DecodesAnUncompressedBmp) {
+    // 2 x 1, 24-bit, bottom-up; row padded to 8 bytes.
+    std::string bmp(54, '\0');
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    bmp[10] = 54;
+    bmp[14] = 40;
+    bmp[18] = 2;
+    bmp[22] = 1;
+    bmp[26] = 1;
+    bmp[28] = 24;
+    bmp += std::string("\x00\x00\xFF\xFF\x00\x00\x00\x00", 8);  // red, blue (BGR)
+    const auto p = decode_picture(bmp);
+    ASSERT_TRUE(p.has_value());
+    EXPECT_EQ(p->width, 2);
+    EXPECT_EQ(p->at(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(p->at(1, 0), 0xFF0000FFu);
+}
+
+}  // namespace
+}  // namespace horalune
