@@ -1,0 +1,46 @@
+#!/bin/bash
+# Builds everything and runs every test: the native suite (core, headless behaviour), the same
+# suite cross-built and run under Wine, and the end-to-end checks of the real horalune.exe
+# under Wine on a private Xvfb (window, pictures, close, sound).
+set -u
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+scripts/deps.sh || exit 1
+
+passed=0
+failed=0
+failures=
+step() {
+    local name=$1
+    shift
+    echo "=== $name"
+    if "$@"; then
+        passed=$((passed + 1))
+    else
+        failed=$((failed + 1))
+        failures="$failures $name"
+        echo "=== $name FAILED"
+    fi
+}
+
+export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-horalune}
+export WINEDEBUG=${WINEDEBUG:--all}
+
+native() {
+    cmake --preset linux >/dev/null && cmake --build --preset linux &&
+        ctest --preset linux
+}
+windows() {
+    cmake --preset mingw >/dev/null && cmake --build --preset mingw &&
+        scripts/wine-prefix.sh >/dev/null && ctest --preset mingw
+}
+
+step native-suite native
+step windows-suite-under-wine windows
+step window-e2e e2e/window_e2e.sh
+step sound-e2e e2e/sound_e2e.sh
+
+echo
+[ -z "$failures" ] || echo "failed:$failures"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
