@@ -1,0 +1,18 @@
+// Writes the C++ source that compiles the built-in pictures into the program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "encoders.h"
+
+namespace horalune::assets {
+
+struct Embedded {
+    std::string function;  // name of the accessor in horalune::builtin
+    Bytes bytes;
+};
+
+std::string builtin_assets_source(const std::vector<Embedded>& items);
+
+}  // namespace horalune::assets

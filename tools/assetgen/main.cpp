@@ -1,0 +1,68 @@
+// assetgen <generated_dir> <bin_dir>: draws the program's built-in pictures and writes them,
+// plus the C++ source that embeds them, into generated_dir. bin_dir receives the files
+// shipped beside the executable. Same output bytes on every run.
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+#include "embed.h"
+#include "encoders.h"
+#include "pictures.h"
+
+namespace fs = std::filesystem;
+using namespace horalune::assets;
+
+namespace {
+
+constexpr int kJpegQuality = 85;
+
+void write_file(const fs::path& path, const std::string& data) {
+    // Write beside and rename, so an interrupted build never leaves half a file behind.
+    const fs::path temp = path.string() + ".tmp";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out.write(data.data(), std::streamsize(data.size()));
+        if (!out) throw std::runtime_error("cannot write " + temp.string());
+    }
+    fs::rename(temp, path);
+}
+
+void write_file(const fs::path& path, const Bytes& data) {
+    write_file(path, std::string(data.begin(), data.end()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: assetgen <generated_dir> <bin_dir>\n";
+        return 2;
+    }
+    try {
+        const fs::path generated = argv[1];
+        const fs::path bin = argv[2];
+        fs::create_directories(generated);
+        fs::create_directories(bin);
+
+        const std::vector<Embedded> items{
+            {"window_mask_bmp", encode_bmp24(window_mask())},
+            {"background1_jpg", encode_jpeg(warm_face(), kJpegQuality)},
+            {"background2_jpg", encode_jpeg(cool_face(), kJpegQuality)},
+            {"heart_bmp", encode_bmp24(heart())},
+            {"program_icon_ico", encode_ico({clock_icon(16), clock_icon(32)})},
+        };
+        const char* const names[] = {"mask.bmp", "background1.jpg", "background2.jpg", "heart.bmp",
+                                     "horalune.ico"};
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            write_file(generated / names[i], items[i].bytes);
+        }
+        write_file(generated / "builtin_assets.cpp", builtin_assets_source(items));
+    } catch (const std::exception& e) {
+        std::cerr << "assetgen: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
