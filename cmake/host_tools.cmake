@@ -11,6 +11,9 @@ if(CMAKE_CROSSCOMPILING)
     BUILD_BYPRODUCTS ${_host_dir}/assetgen)
   set(HORALUNE_ASSETGEN ${_host_dir}/assetgen)
   set(HORALUNE_ASSETGEN_DEPENDS host_tools)
+  # The external build is a target, not a file: depend on the tool's file too, so new
+  # pictures follow a changed generator.
+  set(HORALUNE_ASSETGEN_FILE_DEPENDS ${_host_dir}/assetgen)
 else()
   add_subdirectory(tools)
   set(HORALUNE_ASSETGEN $<TARGET_FILE:assetgen>)
