@@ -5,6 +5,11 @@
 #include <random>
 #include <string>
 
+// GCC 12 warns falsely (-Wrestrict) on "literal" + std::string temporaries, used freely below.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
+
 namespace horalune {
 namespace {
 
