@@ -29,11 +29,25 @@ public:
     // Repaints the background colour, then the background picture in its mode.
     void clear();
 
+    // Drawing state, as a picture box keeps it: set before each figure.
+    void set_pen_colour(std::uint32_t argb) { pen_colour_ = argb; }
+    void set_pen_width(int width) { pen_width_ = width; }
+    void set_fill_colour(std::uint32_t argb) { fill_colour_ = argb; }
+
+    // A solid line with round ends, anti-aliased; its end points are exactly the given pixels.
+    // A pen width below 1 draws as width 1, so a hand without settings still shows.
+    void line(int x1, int y1, int x2, int y2);
+    // An ellipse inside the box (left, top, right, bottom): filled, then outlined with the pen.
+    void ellipse(int left, int top, int right, int bottom);
+
 private:
     Image image_;
     std::uint32_t background_colour_ = 0xFFFFFFFFu;
     std::optional<Image> picture_;
     int mode_ = 0;
+    std::uint32_t pen_colour_ = 0xFF000000u;
+    int pen_width_ = 1;
+    std::uint32_t fill_colour_ = 0xFFFFFFFFu;
 };
 
 }  // namespace horalune

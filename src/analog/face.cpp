@@ -1,0 +1,59 @@
+#include "analog/face.h"
+
+#include <cmath>
+
+namespace horalune {
+
+namespace {
+
+constexpr double kThreePi = 9.4247779605;   // 3° steps: 3π / 180 per unit
+constexpr double kSixPi = 18.849555921;     // 6° steps
+
+int truncate(double v) { return static_cast<int>(std::trunc(v)); }
+
+}  // namespace
+
+int hand_step(Hand hand, int hour, int minute, int second) {
+    switch (hand) {
+        case Hand::hour: {
+            const int h = hour > 12 ? hour - 12 : hour;
+            return truncate(h * 10.0 + minute / 6.0 - 30.0);
+        }
+        case Hand::minute: return minute - 15;
+        case Hand::second: return second - 15;
+    }
+    return 0;
+}
+
+double hand_angle(Hand hand, int step) {
+    return step * (hand == Hand::hour ? kThreePi : kSixPi) / 180;
+}
+
+Point face_centre(int width, int height) {
+    return {truncate(width / 2.0), truncate(height / 2.0)};
+}
+
+Point hand_tip(Point centre, std::int32_t inset, double angle) {
+    const double reach_x = static_cast<double>(centre.x) - inset;
+    const double reach_y = static_cast<double>(centre.y) - inset;
+    return {truncate(centre.x + std::cos(angle) * reach_x),
+            truncate(centre.y + std::sin(angle) * reach_y)};
+}
+
+void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform) {
+    canvas.clear();
+    const Point c = face_centre(canvas.width(), canvas.height());
+    for (const Hand hand : {Hand::hour, Hand::minute, Hand::second}) {
+        const auto i = static_cast<std::size_t>(hand);
+        const DateTime now = platform.now();
+        const int step = hand_step(hand, now.hour, now.minute, now.second);
+        const Point tip = hand_tip(c, hands.length[i], hand_angle(hand, step));
+        canvas.set_pen_colour(argb_from_colorref(hands.colour[i]));
+        canvas.set_pen_width(hands.width[i]);
+        canvas.line(c.x, c.y, tip.x, tip.y);
+    }
+    canvas.set_fill_colour(argb_from_colorref(hands.colour[2]));
+    canvas.ellipse(c.x - 5, c.y - 5, c.x + 5, c.y + 5);
+}
+
+}  // namespace horalune
