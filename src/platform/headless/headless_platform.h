@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/calendar.h"
 #include "platform/platform.h"
 
 namespace horalune {
@@ -103,9 +104,5 @@ private:
     EventSink* sink_ = nullptr;
     std::optional<int> exit_code_;
 };
-
-// Civil calendar helpers shared with tests: ms since 2000-01-01 00:00:00 local.
-std::int64_t to_local_ms(const DateTime& t);
-DateTime from_local_ms(std::int64_t ms);
 
 }  // namespace horalune

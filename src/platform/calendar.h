@@ -1,39 +1,39 @@
-// Calendar arithmetic for the headless clock (proleptic Gregorian, no time zones).
-#include "platform/headless/headless_platform.h"
+// Local calendar arithmetic (proleptic Gregorian, no time zones): a DateTime to and from a
+// count of milliseconds since 2000-01-01 00:00:00.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
 
 namespace horalune {
 
-namespace {
-
-// Days from 1970-01-01 to y-m-d (Howard Hinnant's algorithm).
-std::int64_t days_from_civil(std::int64_t y, unsigned m, unsigned d) {
+constexpr std::int64_t days_from_civil(std::int64_t y, unsigned m, unsigned d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
     const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
     const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;  // days since 1970-01-01
 }
 
-const std::int64_t kEpoch2000 = days_from_civil(2000, 1, 1);
+constexpr std::int64_t kDays1970To2000 = days_from_civil(2000, 1, 1);
 
-}  // namespace
-
-std::int64_t to_local_ms(const DateTime& t) {
+constexpr std::int64_t to_local_ms(const DateTime& t) {
     const std::int64_t days =
         days_from_civil(t.year, static_cast<unsigned>(t.month), static_cast<unsigned>(t.day)) -
-        kEpoch2000;
+        kDays1970To2000;
     return ((days * 24 + t.hour) * 60 + t.minute) * 60'000LL + t.second * 1000LL + t.millisecond;
 }
 
-DateTime from_local_ms(std::int64_t ms) {
+constexpr DateTime from_local_ms(std::int64_t ms) {
     std::int64_t days = ms / 86'400'000;
     std::int64_t rest = ms % 86'400'000;
     if (rest < 0) {
         rest += 86'400'000;
         --days;
     }
-    const std::int64_t z = days + kEpoch2000 + 719468;
+    const std::int64_t z = days + kDays1970To2000 + 719468;
     const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = static_cast<unsigned>(z - era * 146097);
     const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
@@ -49,7 +49,7 @@ DateTime from_local_ms(std::int64_t ms) {
     t.minute = static_cast<int>(rest / 60'000 % 60);
     t.second = static_cast<int>(rest / 1000 % 60);
     t.millisecond = static_cast<int>(rest % 1000);
-    const std::int64_t unix_days = days + kEpoch2000;  // 1970-01-01 was a Thursday
+    const std::int64_t unix_days = days + kDays1970To2000;  // 1970-01-01 was a Thursday
     t.weekday = static_cast<int>(((unix_days % 7) + 7 + 4) % 7);
     return t;
 }

@@ -1,0 +1,54 @@
+// The second tick: once a second, in this order, the digital clock's text, the hourly chime,
+// the reminder, the timed shutdown, the tray tip and the face. Settings are read from
+// config.ini at every check, so a saved change counts from the next second.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "app/globals.h"
+#include "platform/platform.h"
+
+namespace horalune {
+
+class AnalogWindow;
+
+// What the tick starts in the windows that other parts of the program own.
+class TickActions {
+public:
+    virtual ~TickActions() = default;
+    virtual bool digital_clock_open() = 0;
+    virtual void set_digital_text(const std::string& text) = 0;
+    virtual void open_reminder_popup(const std::string& text) = 0;  // modeless
+    virtual void open_shutdown_prompt() = 0;                        // modal
+    virtual void set_tray_tip(const std::string& tip) = 0;
+};
+
+class SecondTick {
+public:
+    SecondTick(Platform& platform, Globals& globals, AnalogWindow& analog, TickActions& actions)
+        : platform_(platform), globals_(globals), analog_(analog), actions_(actions) {}
+
+    void operator()();
+
+    // The timed events of one wall-clock second (steps 2 to 4).
+    void check_events(const DateTime& at);
+
+private:
+    void digital_text();
+    void chime(const DateTime& at);
+    void reminder(const DateTime& at);
+    void shutdown(const DateTime& at);
+    std::string read(std::string_view section, std::string_view key) const;
+
+    Platform& platform_;
+    Globals& globals_;
+    AnalogWindow& analog_;
+    TickActions& actions_;
+    // The last wall-clock second whose events were checked: a late or early timer must
+    // neither check a second twice nor skip one.
+    std::optional<std::int64_t> last_second_;
+};
+
+}  // namespace horalune
