@@ -1,0 +1,109 @@
+// The window procedure and message loop: turns Win32 messages into EventSink calls, and timers.
+// Does not translate accelerators or run modal loops; dialogs bring their own loops.
+#include <windowsx.h>
+
+#include "platform/win32/backend.h"
+#include "platform/win32/trace.h"
+
+namespace horalune::win32 {
+namespace {
+
+NativeWindow* window_of(HWND hwnd) {
+    return reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+}  // namespace
+
+LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) {
+        auto* window =
+            static_cast<NativeWindow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+        window->hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
+        return DefWindowProcW(hwnd, message, wparam, lparam);
+    }
+    NativeWindow* window = window_of(hwnd);
+    if (window == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+    // The sink may destroy this window; after a call into it only the locals are safe.
+    const WindowId id = window->id;
+    EventSink* sink = window->owner->sink();
+    const int x = GET_X_LPARAM(lparam);
+    const int y = GET_Y_LPARAM(lparam);
+
+    switch (message) {
+        case WM_PAINT:
+            paint(*window);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT covers the whole client area
+        case WM_NCDESTROY: {
+            Win32Platform* owner = window->owner;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            trace("window " + std::to_string(id) + " destroyed");
+            owner->forget(id);  // frees *window
+            return DefWindowProcW(hwnd, message, wparam, lparam);
+        }
+        case WM_CLOSE: {
+            const bool may_close = sink == nullptr || sink->on_close_request(id);
+            if (may_close && IsWindow(hwnd)) DestroyWindow(hwnd);
+            return 0;
+        }
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            // A consumed key never reaches DefWindowProc, so Alt+F4 can be swallowed.
+            if (sink != nullptr && sink->on_key_down(id, static_cast<int>(wparam))) return 0;
+            break;
+        case WM_TIMER:
+            if (sink != nullptr) sink->on_timer(id, platform_timer_id(wparam));
+            return 0;
+        case WM_LBUTTONDOWN:
+            if (sink != nullptr) sink->on_mouse_down(id, MouseButton::left, x, y);
+            return 0;
+        case WM_RBUTTONDOWN:
+            if (sink != nullptr) sink->on_mouse_down(id, MouseButton::right, x, y);
+            return 0;
+        case WM_LBUTTONUP:
+            if (sink != nullptr) sink->on_mouse_up(id, MouseButton::left, x, y);
+            return 0;
+        case WM_RBUTTONUP:
+            if (sink != nullptr) sink->on_mouse_up(id, MouseButton::right, x, y);
+            return 0;
+        case WM_MOUSEMOVE:
+            if (sink != nullptr) sink->on_mouse_move(id, x, y);
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcW(hwnd, message, wparam, lparam);
+}
+
+void Win32Platform::set_timer(WindowId window, int timer_id, int interval_ms) {
+    const HWND hwnd = hwnd_of(window);
+    if (hwnd == nullptr || timer_id < 0) return;
+    if (interval_ms <= 0) {
+        KillTimer(hwnd, native_timer_id(timer_id));
+    } else {
+        SetTimer(hwnd, native_timer_id(timer_id), static_cast<UINT>(interval_ms), nullptr);
+    }
+}
+
+void Win32Platform::set_event_sink(EventSink* sink) {
+    sink_ = sink;
+}
+
+int Win32Platform::run_event_loop() {
+    MSG msg;
+    for (;;) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) return static_cast<int>(msg.wParam);  // WM_QUIT
+        if (got == -1) return -1;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void Win32Platform::quit(int exit_code) {
+    PostQuitMessage(exit_code);
+}
+
+}  // namespace horalune::win32

@@ -1,0 +1,156 @@
+// Top-level windows: borderless popups cut to a mask, showing a program-drawn picture.
+// Does not create controls, menus or tray icons; those live in their own files.
+#include <string>
+#include <vector>
+
+#include "platform/win32/backend.h"
+#include "platform/win32/trace.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/window_shape.h"
+
+namespace horalune::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"HoraluneWindow";
+
+const wchar_t* window_class() {
+    static const bool registered = [] {
+        WNDCLASSEXW cls{};
+        cls.cbSize = sizeof cls;
+        // No CS_DBLCLKS: a quick second click must arrive as a second button press.
+        cls.style = CS_HREDRAW | CS_VREDRAW;
+        cls.lpfnWndProc = window_procedure;
+        cls.hInstance = GetModuleHandleW(nullptr);
+        cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        cls.lpszClassName = kWindowClass;
+        return RegisterClassExW(&cls) != 0;
+    }();
+    return registered ? kWindowClass : nullptr;
+}
+
+std::string describe(const NativeWindow& window) {
+    return "window " + std::to_string(window.id) + " \"" + window.title + "\"";
+}
+
+}  // namespace
+
+Win32Platform::~Win32Platform() {
+    // Destroying sends WM_NCDESTROY, which erases from windows_: collect the handles first.
+    std::vector<HWND> open;
+    for (const auto& [id, window] : windows_) open.push_back(window->hwnd);
+    for (HWND hwnd : open) DestroyWindow(hwnd);
+}
+
+HWND Win32Platform::hwnd_of(WindowId window) const {
+    const auto it = windows_.find(window);
+    return it == windows_.end() ? nullptr : it->second->hwnd;
+}
+
+void Win32Platform::forget(WindowId window) {
+    windows_.erase(window);
+}
+
+WindowId Win32Platform::create_window(const WindowSpec& spec) {
+    const wchar_t* cls = window_class();
+    if (cls == nullptr) return kNoWindow;
+    auto window = std::make_unique<NativeWindow>();
+    window->owner = this;
+    window->id = next_id_;
+    window->title = spec.title;
+
+    const DWORD style =
+        spec.borderless ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const DWORD ex_style = spec.in_taskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    const HWND hwnd =
+        CreateWindowExW(ex_style, cls, widen(spec.title).c_str(), style, spec.rect.left,
+                        spec.rect.top, spec.rect.width, spec.rect.height, nullptr, nullptr,
+                        GetModuleHandleW(nullptr), window.get());
+    if (hwnd == nullptr) {
+        trace("window creation failed \"" + spec.title + "\"");
+        return kNoWindow;
+    }
+    window->hwnd = hwnd;
+    const WindowId id = next_id_++;
+    NativeWindow& record = *window;
+    windows_[id] = std::move(window);
+    trace(describe(record) + " created");
+    if (spec.visible) show_window(id, true);
+    return id;
+}
+
+void Win32Platform::destroy_window(WindowId window) {
+    const HWND hwnd = hwnd_of(window);
+    if (hwnd != nullptr) DestroyWindow(hwnd);
+}
+
+void Win32Platform::show_window(WindowId window, bool visible) {
+    const auto it = windows_.find(window);
+    if (it == windows_.end()) return;
+    ShowWindow(it->second->hwnd, visible ? SW_SHOW : SW_HIDE);
+    trace(describe(*it->second) + (visible ? " shown" : " hidden"));
+}
+
+bool Win32Platform::window_visible(WindowId window) {
+    const HWND hwnd = hwnd_of(window);
+    return hwnd != nullptr && IsWindowVisible(hwnd);
+}
+
+void Win32Platform::move_window(WindowId window, int left, int top) {
+    const HWND hwnd = hwnd_of(window);
+    if (hwnd == nullptr) return;
+    SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Platform::resize_window(WindowId window, int width, int height) {
+    const HWND hwnd = hwnd_of(window);
+    if (hwnd == nullptr) return;
+    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Rect Win32Platform::window_rect(WindowId window) {
+    RECT r{};
+    const HWND hwnd = hwnd_of(window);
+    if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return {};
+    return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Platform::set_window_shape(WindowId window, const Image& mask) {
+    const HWND hwnd = hwnd_of(window);
+    if (hwnd == nullptr) return;
+    const HRGN region = region_from_mask(mask);  // null: back to the whole rectangle
+    // On success the system owns the region.
+    if (!SetWindowRgn(hwnd, region, TRUE) && region != nullptr) DeleteObject(region);
+}
+
+void Win32Platform::present(WindowId window, const Image& content) {
+    const auto it = windows_.find(window);
+    if (it == windows_.end()) return;
+    it->second->content = content;
+    InvalidateRect(it->second->hwnd, nullptr, FALSE);
+}
+
+void paint(NativeWindow& window) {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(window.hwnd, &ps);
+    const Image& picture = window.content;
+    if (!picture.empty() &&
+        picture.pixels.size() >= static_cast<std::size_t>(picture.width) * picture.height) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = picture.width;
+        info.bmiHeader.biHeight = -picture.height;  // negative: rows from the top
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;  // 0xAARRGGBB in memory is the DIB's B, G, R, x
+        info.bmiHeader.biCompression = BI_RGB;
+        SetDIBitsToDevice(dc, 0, 0, picture.width, picture.height, 0, 0, 0, picture.height,
+                          picture.pixels.data(), &info, DIB_RGB_COLORS);
+        ExcludeClipRect(dc, 0, 0, picture.width, picture.height);
+    }
+    // Whatever the picture does not cover.
+    RECT client{};
+    GetClientRect(window.hwnd, &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    EndPaint(window.hwnd, &ps);
+}
+
+}  // namespace horalune::win32
