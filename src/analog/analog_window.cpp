@@ -29,7 +29,7 @@ WindowDesign make_design() {
     d.controls.push_back({kHeartTimer, ControlKind::timer, {}, {}, 100});
     d.controls.push_back({kAutoHideTimer, ControlKind::timer, {}, {}, 300});
     d.controls.push_back({kVibrateTimer, ControlKind::timer, {}, {}, 0});
-    d.controls.push_back({kSecondTimer, ControlKind::timer, {}, {}, 1000});
+    d.controls.push_back({kSecondTimer, ControlKind::timer, {}, {}, 1000, true, {}, true});
     return d;
 }
 
@@ -57,6 +57,77 @@ AnalogWindow::AnalogWindow(Platform& platform)
       face_(form_.control(kFace).rect.width, form_.control(kFace).rect.height) {
     mask_ = decode_picture(builtin::window_mask_bmp()).value_or(Image());
     heart_ = decode_picture(builtin::heart_bmp()).value_or(Image());
+    // The caption carries the CD tray flag; it starts empty at every run.
+    form_.set_caption("");
+}
+
+const Control& AnalogWindow::button_control(int n) const {
+    return form_.controls()[static_cast<std::size_t>(n)];  // buttons follow the face
+}
+
+namespace {
+bool inside(const Rect& r, int x, int y) {
+    return x >= r.left && y >= r.top && x < r.left + r.width && y < r.top + r.height;
+}
+}  // namespace
+
+AnalogHit AnalogWindow::hit_test(int x, int y) const {
+    if (!mask_.empty() && (!mask_.contains(x, y) || is_white(mask_.at(x, y)))) return {};
+    for (int n = 1; n <= kButtonCount; ++n) {
+        const Control& b = button_control(n);
+        if (b.visible && inside(b.rect, x, y)) return {AnalogHit::Kind::button, n};
+    }
+    const Control& heart = form_.control(kHeart);
+    if (heart.visible && inside(heart.rect, x, y)) return {AnalogHit::Kind::heart, 0};
+    if (inside(form_.control(kFace).rect, x, y)) return {AnalogHit::Kind::face, 0};
+    return {};
+}
+
+void AnalogWindow::set_button_face(int n, std::optional<Image> picture) {
+    buttons_[n - 1].face = std::move(picture);
+}
+
+void AnalogWindow::set_button_icon(int n, std::optional<Image> picture) {
+    buttons_[n - 1].icon = std::move(picture);
+}
+
+void AnalogWindow::set_button_handlers(int n, ButtonHandler click, ButtonHandler right_button) {
+    buttons_[n - 1].click = std::move(click);
+    buttons_[n - 1].right_button = std::move(right_button);
+}
+
+bool AnalogWindow::button_mouse_down(MouseButton b, int x, int y) {
+    const AnalogHit hit = hit_test(x, y);
+    if (hit.kind != AnalogHit::Kind::button) return false;
+    if (b == MouseButton::left) {
+        pressed_ = hit.button;
+    } else if (const auto handler = buttons_[hit.button - 1].right_button) {
+        handler(button_control(hit.button));
+    }
+    return true;
+}
+
+bool AnalogWindow::button_mouse_up(MouseButton b, int x, int y) {
+    const int pressed = pressed_;
+    if (b == MouseButton::left) pressed_ = 0;
+    const AnalogHit hit = hit_test(x, y);
+    if (hit.kind != AnalogHit::Kind::button) return pressed != 0;
+    // A click is a press and a release on the same button.
+    if (b == MouseButton::left && pressed == hit.button) {
+        if (const auto handler = buttons_[hit.button - 1].click) handler(button_control(hit.button));
+    }
+    return true;
+}
+
+void AnalogWindow::pointer_at(std::optional<std::pair<int, int>> point) {
+    int hovered = 0;
+    if (point) {
+        const AnalogHit hit = hit_test(point->first, point->second);
+        if (hit.kind == AnalogHit::Kind::button) hovered = hit.button;
+    }
+    if (hovered == hovered_) return;
+    hovered_ = hovered;
+    refresh();
 }
 
 void AnalogWindow::fit_to_face() {
@@ -70,6 +141,12 @@ void AnalogWindow::cut_to_mask() {
 
 void AnalogWindow::refresh() {
     picture_ = face_.image();
+    for (int n = 1; n <= kButtonCount; ++n) {
+        const Control& c = button_control(n);
+        const Button& b = buttons_[n - 1];
+        const std::optional<Image>& shown = n == hovered_ && b.icon ? b.icon : b.face;
+        if (c.visible && shown) draw_keyed(picture_, *shown, c.rect.left, c.rect.top);
+    }
     const Control& heart = form_.control(kHeart);
     if (heart.visible && !heart_.empty()) draw_keyed(picture_, heart_, heart.rect.left, heart.rect.top);
     form_.platform().present(form_.window(), picture_);

@@ -2,6 +2,8 @@
 // from the face canvas `画板1`, the twelve picture buttons and the heart.
 #pragma once
 
+#include <array>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -22,9 +24,34 @@ inline constexpr int kButtonCount = 12;
 
 const WindowDesign& analog_window_design();
 
+// What lies under a point of the window, top-most first: a button, the heart, the face.
+struct AnalogHit {
+    enum class Kind { none, button, heart, face } kind = Kind::none;
+    int button = 0;  // 1 ... 12 for buttons
+};
+
 class AnalogWindow {
 public:
+    using ButtonHandler = std::function<void(const Control& button)>;
+
     explicit AnalogWindow(Platform& platform);
+
+    AnalogHit hit_test(int x, int y) const;
+
+    // Button n (1 ... 12): its face and icon pictures (white is transparent), and the click and
+    // right-button handlers it raises. A button without handlers does nothing.
+    void set_button_face(int n, std::optional<Image> picture);
+    void set_button_icon(int n, std::optional<Image> picture);
+    const std::optional<Image>& button_face(int n) const { return buttons_[n - 1].face; }
+    const std::optional<Image>& button_icon(int n) const { return buttons_[n - 1].icon; }
+    void set_button_handlers(int n, ButtonHandler click, ButtonHandler right_button);
+
+    // Mouse input on the buttons; return true when the button took it.
+    bool button_mouse_down(MouseButton b, int x, int y);
+    bool button_mouse_up(MouseButton b, int x, int y);
+    // The pointer moved or left: a button under it shows its icon.
+    void pointer_at(std::optional<std::pair<int, int>> point);
+    int hovered_button() const { return hovered_; }
 
     Form& form() { return form_; }
     Canvas& face() { return face_; }
@@ -39,8 +66,17 @@ public:
     const Image& picture() const { return picture_; }
 
 private:
+    struct Button {
+        std::optional<Image> face, icon;
+        ButtonHandler click, right_button;
+    };
+    const Control& button_control(int n) const;
+
     Form form_;
     Canvas face_;
+    std::array<Button, analog_names::kButtonCount> buttons_;
+    int hovered_ = 0;  // 0: none
+    int pressed_ = 0;
     Image mask_;
     Image heart_;
     Image picture_;

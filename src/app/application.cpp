@@ -5,6 +5,7 @@
 #include "config/config.h"
 #include "config/convert.h"
 #include "config/names.h"
+#include "desktop/about_window.h"
 #include "desktop/menus.h"
 
 namespace horalune {
@@ -50,7 +51,9 @@ void Application::start_up() {
     choose_background();
     load_button_faces(*analog_, platform_.program_dir(), clock_style_);
     load_button_icons(*analog_, platform_.program_dir());
-    share_button_handlers(*analog_);
+    buttons_ = std::make_unique<ButtonContext>(
+        ButtonContext{platform_, *analog_, platform_.program_dir(), {}});
+    share_button_handlers(*buttons_);
     if (read(cfg::kOther, cfg::kHeart) == cfg::kFalse) {
         analog_->form().set_interval(kHeartTimer, 0);
         tray_menu_.item(menu_text::kHeart).checked = false;
@@ -59,6 +62,8 @@ void Application::start_up() {
     // Until the first tick the face shows its background only.
     analog_->face().clear();
     analog_->refresh();
+    tick_ = std::make_unique<SecondTick>(platform_, globals_, *analog_, *this);
+    analog_->form().on_timer(kSecondTimer, [this] { (*tick_)(); });
 }
 
 void Application::load_hand_settings() {
@@ -111,10 +116,109 @@ void Application::on_timer(WindowId window, int timer_id) {
     if (analog_ && window == analog_->form().window()) analog_->form().dispatch_timer(timer_id);
 }
 
-void Application::on_mouse_down(WindowId, MouseButton, int, int) {}
-void Application::on_mouse_up(WindowId, MouseButton, int, int) {}
-void Application::on_mouse_move(WindowId, int, int) {}
-bool Application::on_key_down(WindowId, int) { return false; }
+void Application::on_mouse_down(WindowId window, MouseButton button, int x, int y) {
+    if (!analog_ || window != analog_->form().window()) return;
+    if (analog_->button_mouse_down(button, x, y)) return;
+    const AnalogHit hit = analog_->hit_test(x, y);
+    if (hit.kind != AnalogHit::Kind::face) return;  // the heart has its own handler
+    if (button == MouseButton::left) {
+        face_left_pressed();
+    } else {
+        pop_up_menu(tray_menu_);
+    }
+}
+
+void Application::on_mouse_up(WindowId window, MouseButton button, int x, int y) {
+    if (analog_ && window == analog_->form().window()) analog_->button_mouse_up(button, x, y);
+}
+
+void Application::on_mouse_move(WindowId window, int x, int y) {
+    if (analog_ && window == analog_->form().window()) analog_->pointer_at(std::pair{x, y});
+}
+
+void Application::on_mouse_leave(WindowId window) {
+    if (analog_ && window == analog_->form().window()) analog_->pointer_at(std::nullopt);
+}
+
+bool Application::on_key_down(WindowId window, int key) {
+    // F4 with any modifier is swallowed, so Alt+F4 cannot close a clock window.
+    return key == kKeyF4 && analog_ && window == analog_->form().window();
+}
+
+void Application::on_tray_click(WindowId owner, MouseButton button) {
+    if (!analog_ || owner != analog_->form().window()) return;
+    if (button == MouseButton::right) {
+        pop_up_menu(tray_menu_);
+    } else {
+        platform_.activate_window(owner);
+    }
+}
+
+void Application::on_control(WindowId window, int control, ControlEvent event) {
+    for (Form* form : modal_forms_) {
+        if (form->window() == window) form->dispatch_control(control, event);
+    }
+}
+
+void Application::face_left_pressed() {
+    // A press on the face silences an alert, then starts a move; without a move it only silences.
+    analog_->form().set_interval(kVibrateTimer, 0);
+    platform_.stop_sound();
+    platform_.begin_window_drag(analog_->form().window());
+}
+
+void Application::pop_up_menu(Menu& menu) {
+    if (settings_open_) return;
+    std::vector<PopupItem> items;
+    for (const MenuItem& item : menu.items()) items.push_back({item.caption, item.checked});
+    const int picked = platform_.popup_menu(analog_->form().window(), items);
+    if (picked < 0 || picked >= static_cast<int>(menu.items().size())) return;
+    const std::string key = menu.items()[static_cast<std::size_t>(picked)].key;
+    if (!key.empty()) run_menu_command(key);
+}
+
+void Application::run_menu_command(std::string_view item) {
+    if (item == menu_text::kExit) {
+        exit_program();
+    } else if (item == menu_text::kAbout) {
+        show_about();
+    } else if (item == menu_text::kShowClock) {
+        toggle_analog_clock();
+    }
+    // The other items open windows that are still to come.
+}
+
+void Application::exit_program() {
+    disarm_shutdown();
+    platform_.remove_tray_icon(analog_->form().window());
+    platform_.quit(0);
+}
+
+void Application::show_about() {
+    AboutWindow about(platform_);
+    modal_forms_.push_back(&about.form());
+    about.run();
+    modal_forms_.pop_back();
+}
+
+void Application::toggle_analog_clock() {
+    // The caption follows the window's real visibility, whatever it said before.
+    Form& form = analog_->form();
+    const bool show = !form.visible();
+    form.show(show);
+    const std::string_view caption = show ? menu_text::kHideClock : menu_text::kShowClock;
+    tray_menu_.item(menu_text::kShowClock).caption = caption;
+    digital_menu_.item(menu_text::kShowClock).caption = caption;
+}
+
+bool Application::digital_clock_open() { return false; }
+void Application::set_digital_text(const std::string&) {}
+void Application::open_reminder_popup(const std::string&) {}
+void Application::open_shutdown_prompt() {}
+
+void Application::set_tray_tip(const std::string& tip) {
+    platform_.set_tray_icon(analog_->form().window(), tip);
+}
 
 bool Application::on_close_request(WindowId window) {
     if (analog_ && window == analog_->form().window()) {

@@ -5,13 +5,15 @@
 #include <memory>
 
 #include "analog/analog_window.h"
+#include "analog/second_tick.h"
 #include "app/globals.h"
+#include "buttons/function_buttons.h"
 #include "platform/platform.h"
 #include "ui/menu.h"
 
 namespace horalune {
 
-class Application : public EventSink {
+class Application : public EventSink, public TickActions {
 public:
     explicit Application(Platform& platform);
     ~Application() override;
@@ -32,6 +34,15 @@ public:
     // Writes "假" to `定时关机`/`是否定时关机`: a timed shutdown never survives the program.
     void disarm_shutdown();
 
+    // Menu commands (both menus run the same ones).
+    void run_menu_command(std::string_view item);
+    void exit_program();        // "退出"
+    void show_about();          // "关于"
+    void toggle_analog_clock(); // "显示时钟" / "隐藏时钟"
+    // The settings dialog exists while it is open; popup menus stay shut meanwhile.
+    bool settings_dialog_open() const { return settings_open_; }
+    void set_settings_dialog_open(bool open) { settings_open_ = open; }
+
     // EventSink
     void on_timer(WindowId window, int timer_id) override;
     void on_mouse_down(WindowId window, MouseButton button, int x, int y) override;
@@ -39,8 +50,20 @@ public:
     void on_mouse_move(WindowId window, int x, int y) override;
     bool on_key_down(WindowId window, int key) override;
     bool on_close_request(WindowId window) override;
+    void on_mouse_leave(WindowId window) override;
+    void on_tray_click(WindowId owner, MouseButton button) override;
+    void on_control(WindowId window, int control, ControlEvent event) override;
 
 private:
+    // TickActions: the windows the tick reaches into.
+    bool digital_clock_open() override;
+    void set_digital_text(const std::string& text) override;
+    void open_reminder_popup(const std::string& text) override;
+    void open_shutdown_prompt() override;
+    void set_tray_tip(const std::string& tip) override;
+
+    void pop_up_menu(Menu& menu);
+    void face_left_pressed();
     void start_up();
     void load_hand_settings();
     void restore_windows();
@@ -53,7 +76,11 @@ private:
     Menu tray_menu_;
     Menu digital_menu_;
     std::unique_ptr<AnalogWindow> analog_;
+    std::unique_ptr<SecondTick> tick_;
+    std::unique_ptr<ButtonContext> buttons_;
+    std::vector<Form*> modal_forms_;  // open modal windows, innermost last
     int clock_style_ = 0;
+    bool settings_open_ = false;
     bool exited_ = false;
 };
 

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/image.h"
 
@@ -36,6 +37,32 @@ enum class MouseButton { left, right };
 
 constexpr int kKeyF4 = 115;  // virtual-key code
 
+struct PopupItem {
+    std::string caption;  // empty: a separator
+    bool checked = false;
+};
+
+enum class MessageIcon { none, information, warning, error };
+
+// Native controls that a back-end realises with the desktop's own widgets.
+enum class ControlType { label, button, hyperlink, picture };
+
+struct FontSpec {
+    std::string face;  // empty: the desktop's default dialog font
+    int height = 0;    // character height in pixels; 0: default
+    bool bold = false;
+};
+
+struct ControlSpec {
+    ControlType type = ControlType::label;
+    Rect rect;  // relative to the window's client area
+    std::string caption;
+    FontSpec font;
+    Image picture;  // for pictures: shown at the control's top-left, white transparent
+};
+
+enum class ControlEvent { clicked, left_down };
+
 // What a back-end can and cannot do, asked instead of guessed.
 enum class Capability {
     window_shape,  // windows cut to a mask
@@ -66,6 +93,12 @@ public:
     // A close request from outside (the window manager, Alt+F4 that got through, ...).
     // Returns true when the window may close.
     virtual bool on_close_request(WindowId window) = 0;
+    // The mouse left the window (after a move inside it).
+    virtual void on_mouse_leave(WindowId window) = 0;
+    // A click on the tray icon owned by the window.
+    virtual void on_tray_click(WindowId owner, MouseButton button) = 0;
+    // Something happened to a native control of the window.
+    virtual void on_control(WindowId window, int control, ControlEvent event) = 0;
 };
 
 class Platform {
@@ -92,10 +125,32 @@ public:
     virtual void set_window_shape(WindowId window, const Image& mask) = 0;
     // Shows a program-drawn picture as the window's whole content (origin at top-left).
     virtual void present(WindowId window, const Image& content) = 0;
+    // Brings the window to the foreground.
+    virtual void activate_window(WindowId window) = 0;
+    // Lets the window manager move the window with the mouse, as if its title bar had been
+    // pressed (the left button is down); returns when the user lets go.
+    virtual void begin_window_drag(WindowId window) = 0;
+    // Pops up a menu at the mouse position and tracks it; the index of the picked item, or -1.
+    virtual int popup_menu(WindowId owner, const std::vector<PopupItem>& items) = 0;
+    // Adds a native control to the window; returns its id (1, 2, ... per window).
+    virtual int create_control(WindowId window, const ControlSpec& spec) = 0;
+    virtual void set_control_text(WindowId window, int control, const std::string& text) = 0;
+    // Runs a nested event loop with every other window of the program disabled, until
+    // end_modal() or the window's destruction.
+    virtual void run_modal(WindowId window) = 0;
+    virtual void end_modal(WindowId window) = 0;
+    // Opens a web address or "mailto:" link with the desktop's handler.
+    virtual void open_link(const std::string& target) = 0;
+    // A modal message box with an OK button.
+    virtual void message_box(WindowId owner, const std::string& text, const std::string& title,
+                             MessageIcon icon) = 0;
 
     // --- timers and the event loop ------------------------------------------------------------
     // Starts, restarts or (interval 0) stops a timer of a window.
     virtual void set_timer(WindowId window, int timer_id, int interval_ms) = 0;
+    // Like set_timer, but each tick falls just after a whole multiple of the interval on the
+    // wall clock (a 1000 ms timer ticks just after every full second, never drifting).
+    virtual void set_aligned_timer(WindowId window, int timer_id, int interval_ms) = 0;
     virtual void set_event_sink(EventSink* sink) = 0;
     // Runs the event loop until quit(); returns the exit code.
     virtual int run_event_loop() = 0;
@@ -106,6 +161,18 @@ public:
     virtual void play_sound(const std::string& path, bool repeat) = 0;
     virtual void play_mp3(const std::string& path) = 0;
     virtual void stop_sound() = 0;
+
+    // --- shell and system ---------------------------------------------------------------------
+    // Adds or updates the tray icon (the program icon) of the window, with its tip.
+    virtual void set_tray_icon(WindowId owner, const std::string& tip) = 0;
+    virtual void remove_tray_icon(WindowId owner) = 0;
+    // Starts a command line as it is, without waiting; false when it could not start.
+    virtual bool start_process(const std::string& command_line) = 0;
+    // Sends a command string to the multimedia command interface; the reply is ignored.
+    virtual void send_media_command(const std::string& command) = 0;
+    // Dial-up networking: whether a connection is active, and hanging all of them up.
+    virtual bool dialup_connected() = 0;
+    virtual void dialup_hang_up() = 0;
 };
 
 }  // namespace horalune

@@ -13,7 +13,9 @@
 
 namespace horalune {
 
-enum class ControlKind { picture_box, picture_button, picture, timer };
+// Drawn by the program: picture_box, picture_button, picture. Realised natively by the
+// back-end: label, button, hyperlink, icon (a native picture). Timers have no looks.
+enum class ControlKind { picture_box, picture_button, picture, timer, label, button, hyperlink, icon };
 
 struct ControlDesign {
     std::string_view name;
@@ -23,6 +25,9 @@ struct ControlDesign {
     int interval = 0;               // timers: designed interval in ms (0 = stopped)
     bool visible = true;
     std::string_view tag = {};
+    bool aligned = false;           // timers: tick on whole multiples of the wall clock
+    FontSpec font = {};
+    std::string_view target = {};   // hyperlinks: what they open
 };
 
 struct WindowDesign {
@@ -40,14 +45,19 @@ struct Control {
     bool visible = true;
     int interval = 0;
     std::string tag;
+    bool aligned = false;
+    std::string target;
+    int native_id = 0;  // the back-end's id for native controls
 };
 
 class Form {
 public:
     using Handler = std::function<void()>;
 
-    // Creates the window (visible as designed) and starts its designed timers.
-    Form(Platform& platform, const WindowDesign& design, bool visible = true);
+    // Creates the window (visible as designed), its native controls, and starts its designed
+    // timers. `pictures` gives native picture controls their picture, by designed name.
+    Form(Platform& platform, const WindowDesign& design, bool visible = true,
+         const std::map<std::string_view, Image>& pictures = {});
     ~Form();
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -55,6 +65,9 @@ public:
     WindowId window() const { return window_; }
     Platform& platform() { return platform_; }
     std::string_view name() const { return name_; }
+    // The window's caption text; windows without a title bar keep it as plain state.
+    const std::string& caption() const { return caption_; }
+    void set_caption(std::string caption) { caption_ = std::move(caption); }
 
     Control& control(std::string_view name);
     const Control& control(std::string_view name) const;
@@ -70,6 +83,12 @@ public:
     // Routes a platform timer event; returns false for timers this form does not own.
     bool dispatch_timer(int timer_id);
 
+    // Native controls: handlers by designed name, and the routing of their events.
+    void on_control(std::string_view name, ControlEvent event, Handler handler);
+    void dispatch_control(int native_id, ControlEvent event);
+    // Pictures of native picture controls are set before the form is shown.
+    static bool is_native(ControlKind kind);
+
     void resize(int width, int height);
     void show(bool visible);
     bool visible();
@@ -79,9 +98,11 @@ private:
 
     Platform& platform_;
     std::string name_;
+    std::string caption_;
     WindowId window_ = kNoWindow;
     std::vector<Control> controls_;
     std::map<int, Handler> timer_handlers_;  // by timer id = control index + 1
+    std::map<std::pair<int, ControlEvent>, Handler> control_handlers_;  // by native id
 };
 
 }  // namespace horalune

@@ -18,3 +18,11 @@ std::optional<Image> decode_picture(std::span<const std::uint8_t> bytes);
 std::optional<Image> decode_picture(const std::string& bytes);
 
 }  // namespace horalune
+
+namespace horalune {
+
+// The entry of the given size from an .ico file (32-bit entries with alpha, or 24-bit with
+// the AND mask); no picture when there is none or the data is damaged.
+std::optional<Image> decode_icon(std::span<const std::uint8_t> ico, int size);
+
+}  // namespace horalune

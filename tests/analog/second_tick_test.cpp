@@ -60,6 +60,9 @@ protected:
     void on_mouse_move(WindowId, int, int) override {}
     bool on_key_down(WindowId, int) override { return false; }
     bool on_close_request(WindowId) override { return true; }
+    void on_mouse_leave(WindowId) override {}
+    void on_tray_click(WindowId, MouseButton) override {}
+    void on_control(WindowId, int, ControlEvent) override {}
 
     testing::TempDir dir;
     HeadlessPlatform platform;
@@ -81,8 +84,8 @@ TEST_F(SecondTickTest, ChimesAtEveryFullHourOnly) {
     for (std::size_t i = 0; i < p.size(); ++i) {
         EXPECT_EQ(p[i].path, "C:\\chime.wav");
         EXPECT_TRUE(p[i].repeat);
-        // Played in the tick of hh:00:00.500: the clock started at 00:00:00.500.
-        EXPECT_EQ(p[i].at_ms, static_cast<std::int64_t>(i + 1) * 3'600'000) << i;
+        // Played in the tick just after hh:00:00 (the clock started at 00:00:00.500).
+        EXPECT_EQ(p[i].at_ms, static_cast<std::int64_t>(i + 1) * 3'600'000 - 500) << i;
     }
     EXPECT_EQ(vibrate_interval(), 250);
 }

@@ -23,6 +23,9 @@ struct Recorder : EventSink {
     void on_mouse_move(WindowId, int, int) override {}
     bool on_key_down(WindowId, int) override { return false; }
     bool on_close_request(WindowId) override { return true; }
+    void on_mouse_leave(WindowId) override {}
+    void on_tray_click(WindowId, MouseButton) override {}
+    void on_control(WindowId, int, ControlEvent) override {}
 };
 
 TEST(HeadlessTimersTest, FireInTimeOrderAndStop) {

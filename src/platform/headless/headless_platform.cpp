@@ -45,7 +45,7 @@ void HeadlessPlatform::advance(std::int64_t ms) {
         const std::int64_t step = next->second.due - virtual_ms_;
         virtual_ms_ += step;
         clock_ms_ += step;
-        next->second.due += next->second.interval;
+        next->second.due = next_due(next->second);
         if (sink_) sink_->on_timer(key.first, key.second);
     }
     if (!exit_code_ && end > virtual_ms_) {
@@ -107,6 +107,7 @@ WindowId HeadlessPlatform::create_window(const WindowSpec& spec) {
     state.spec = spec;
     state.rect = spec.rect;
     state.visible = spec.visible;
+    window_history_.push_back(spec);
     return id;
 }
 
@@ -157,11 +158,27 @@ void HeadlessPlatform::present(WindowId window, const Image& content) {
     }
 }
 
+std::int64_t HeadlessPlatform::next_due(const Timer& t) const {
+    if (!t.aligned) return virtual_ms_ + t.interval;
+    const std::int64_t into = ((clock_ms_ % t.interval) + t.interval) % t.interval;
+    return virtual_ms_ + (t.interval - into);
+}
+
 void HeadlessPlatform::set_timer(WindowId window, int timer_id, int interval_ms) {
     if (!live(window)) return;
     Timer& timer = timers_[{window, timer_id}];
     timer.interval = interval_ms > 0 ? interval_ms : 0;
-    timer.due = virtual_ms_ + timer.interval;
+    timer.aligned = false;
+    timer.due = next_due(timer);
+    timer.generation = ++timer_generation_;
+}
+
+void HeadlessPlatform::set_aligned_timer(WindowId window, int timer_id, int interval_ms) {
+    if (!live(window)) return;
+    Timer& timer = timers_[{window, timer_id}];
+    timer.interval = interval_ms > 0 ? interval_ms : 0;
+    timer.aligned = timer.interval > 0;
+    if (timer.interval > 0) timer.due = next_due(timer);
     timer.generation = ++timer_generation_;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -24,6 +25,18 @@ public:
         Image shape;    // empty until cut
         Image content;  // the last picture presented
         int presents = 0;
+        int activations = 0;
+        int drags = 0;
+        std::vector<ControlSpec> controls;  // control id = index + 1
+        bool modal = false;
+    };
+    struct ShownMenu {
+        WindowId owner;
+        std::vector<PopupItem> items;
+    };
+    struct Message {
+        std::string text, title;
+        MessageIcon icon;
     };
     struct SoundCall {
         enum class Kind { play, play_mp3, stop } kind;
@@ -44,6 +57,21 @@ public:
     void jump_clock(std::int64_t ms) { clock_ms_ += ms; }
 
     void mouse_down(WindowId w, MouseButton b, int x, int y);
+    void mouse_move(WindowId w, int x, int y);
+    void mouse_leave(WindowId w);
+    void tray_click(WindowId owner, MouseButton b);
+    // Clicks the window's native control with this caption; false when there is none.
+    bool click_control(WindowId w, const std::string& caption, ControlEvent e = ControlEvent::clicked);
+    // Scripted answers for what the user would do in the next popup menu (the caption of the
+    // item to pick; an unknown caption dismisses it) and inside the next modal window.
+    void answer_next_menu(std::string caption) { menu_answers_.push_back(std::move(caption)); }
+    void answer_next_modal(std::function<void(WindowId)> script) {
+        modal_answers_.push_back(std::move(script));
+    }
+    // Where the window manager would move a window being dragged (relative move).
+    void set_drag_offset(int dx, int dy) { drag_dx_ = dx, drag_dy_ = dy; }
+    void set_dialup_connected(bool on) { dialup_connected_ = on; }
+    void set_process_start_result(bool ok) { process_start_ok_ = ok; }
     void mouse_up(WindowId w, MouseButton b, int x, int y);
     bool key_down(WindowId w, int key);
     // A close request from outside; returns whether the window closed.
@@ -56,6 +84,16 @@ public:
     const std::vector<SoundCall>& sound_log() const { return sounds_; }
     // The sound a real player would be making now: the last play call not stopped since.
     std::optional<SoundCall> sounding() const;
+    const std::vector<ShownMenu>& shown_menus() const { return shown_menus_; }
+    const std::vector<Message>& messages() const { return messages_; }
+    const std::vector<std::string>& started_processes() const { return processes_; }
+    const std::vector<std::string>& media_commands() const { return media_commands_; }
+    const std::vector<std::string>& opened_links() const { return links_; }
+    int hang_ups() const { return hang_ups_; }
+    std::optional<std::string> tray_tip(WindowId owner) const;
+    int tray_updates() const { return tray_updates_; }
+    // The windows created while a modal loop ran (modal windows close before it returns).
+    const std::vector<WindowSpec>& window_history() const { return window_history_; }
     bool quit_requested() const { return exit_code_.has_value(); }
     std::optional<int> exit_code() const { return exit_code_; }
     void set_capability(Capability c, bool on) { capabilities_[c] = on; }
@@ -74,20 +112,44 @@ public:
     Rect window_rect(WindowId window) override;
     void set_window_shape(WindowId window, const Image& mask) override;
     void present(WindowId window, const Image& content) override;
+    void activate_window(WindowId window) override;
+    void begin_window_drag(WindowId window) override;
+    int popup_menu(WindowId owner, const std::vector<PopupItem>& items) override;
+    void message_box(WindowId owner, const std::string& text, const std::string& title,
+                     MessageIcon icon) override;
+    int create_control(WindowId window, const ControlSpec& spec) override;
+    void set_control_text(WindowId window, int control, const std::string& text) override;
+    void run_modal(WindowId window) override;
+    void end_modal(WindowId window) override;
+    void open_link(const std::string& target) override { links_.push_back(target); }
     void set_timer(WindowId window, int timer_id, int interval_ms) override;
+    void set_aligned_timer(WindowId window, int timer_id, int interval_ms) override;
     void set_event_sink(EventSink* sink) override { sink_ = sink; }
     int run_event_loop() override;
     void quit(int exit_code) override { exit_code_ = exit_code; }
     void play_sound(const std::string& path, bool repeat) override;
     void play_mp3(const std::string& path) override;
     void stop_sound() override;
+    void set_tray_icon(WindowId owner, const std::string& tip) override;
+    void remove_tray_icon(WindowId owner) override { tray_.erase(owner); }
+    bool start_process(const std::string& command_line) override;
+    void send_media_command(const std::string& command) override {
+        media_commands_.push_back(command);
+    }
+    bool dialup_connected() override { return dialup_connected_; }
+    void dialup_hang_up() override {
+        ++hang_ups_;
+        dialup_connected_ = false;
+    }
 
 private:
     struct Timer {
         int interval = 0;
         std::int64_t due = 0;
         std::uint64_t generation = 0;  // restarts make earlier dues stale
+        bool aligned = false;
     };
+    std::int64_t next_due(const Timer& t) const;
     WindowState* live(WindowId w);
 
     std::string program_dir_ = ".";
@@ -103,6 +165,18 @@ private:
     std::map<Capability, bool> capabilities_;
     EventSink* sink_ = nullptr;
     std::optional<int> exit_code_;
+    std::vector<std::string> menu_answers_;
+    std::vector<std::function<void(WindowId)>> modal_answers_;
+    std::vector<ShownMenu> shown_menus_;
+    std::vector<Message> messages_;
+    std::vector<std::string> processes_, media_commands_, links_;
+    std::map<WindowId, std::string> tray_;
+    std::vector<WindowSpec> window_history_;
+    int tray_updates_ = 0;
+    int hang_ups_ = 0;
+    int drag_dx_ = 0, drag_dy_ = 0;
+    bool dialup_connected_ = false;
+    bool process_start_ok_ = true;
 };
 
 }  // namespace horalune

@@ -1,0 +1,110 @@
+// The headless desktop's shell: menus, message boxes, native controls, modal loops, tray,
+// processes and dial-up, all recorded for tests and answered from their scripts.
+// Nothing is shown; a modal loop runs its script and then as much virtual time as it needs.
+#include "platform/headless/headless_platform.h"
+
+namespace horalune {
+
+void HeadlessPlatform::mouse_move(WindowId w, int x, int y) {
+    if (live(w) && sink_) sink_->on_mouse_move(w, x, y);
+}
+
+void HeadlessPlatform::mouse_leave(WindowId w) {
+    if (live(w) && sink_) sink_->on_mouse_leave(w);
+}
+
+void HeadlessPlatform::tray_click(WindowId owner, MouseButton b) {
+    if (tray_.count(owner) && sink_) sink_->on_tray_click(owner, b);
+}
+
+bool HeadlessPlatform::click_control(WindowId w, const std::string& caption, ControlEvent e) {
+    WindowState* state = live(w);
+    if (!state) return false;
+    for (std::size_t i = 0; i < state->controls.size(); ++i) {
+        if (state->controls[i].caption == caption) {
+            if (sink_) sink_->on_control(w, static_cast<int>(i) + 1, e);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<std::string> HeadlessPlatform::tray_tip(WindowId owner) const {
+    const auto it = tray_.find(owner);
+    if (it == tray_.end()) return std::nullopt;
+    return it->second;
+}
+
+void HeadlessPlatform::activate_window(WindowId window) {
+    if (WindowState* state = live(window)) ++state->activations;
+}
+
+void HeadlessPlatform::begin_window_drag(WindowId window) {
+    if (WindowState* state = live(window)) {
+        ++state->drags;
+        state->rect.left += drag_dx_;
+        state->rect.top += drag_dy_;
+    }
+}
+
+int HeadlessPlatform::popup_menu(WindowId owner, const std::vector<PopupItem>& items) {
+    shown_menus_.push_back({owner, items});
+    if (menu_answers_.empty()) return -1;
+    const std::string answer = menu_answers_.front();
+    menu_answers_.erase(menu_answers_.begin());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (!items[i].caption.empty() && items[i].caption == answer) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void HeadlessPlatform::message_box(WindowId, const std::string& text, const std::string& title,
+                                   MessageIcon icon) {
+    messages_.push_back({text, title, icon});
+}
+
+int HeadlessPlatform::create_control(WindowId window, const ControlSpec& spec) {
+    WindowState* state = live(window);
+    if (!state) return 0;
+    state->controls.push_back(spec);
+    return static_cast<int>(state->controls.size());
+}
+
+void HeadlessPlatform::set_control_text(WindowId window, int control, const std::string& text) {
+    WindowState* state = live(window);
+    if (!state || control < 1 || control > static_cast<int>(state->controls.size())) return;
+    state->controls[static_cast<std::size_t>(control) - 1].caption = text;
+}
+
+void HeadlessPlatform::run_modal(WindowId window) {
+    WindowState* state = live(window);
+    if (!state) return;
+    state->modal = true;
+    if (!modal_answers_.empty()) {
+        const auto script = std::move(modal_answers_.front());
+        modal_answers_.erase(modal_answers_.begin());
+        script(window);
+    }
+    // Time goes on inside the loop (the window's own timers run) until it is ended; a
+    // modal window nobody answers gives up after a virtual hour rather than hang a test.
+    for (int i = 0; i < 3600 && live(window) && live(window)->modal && !exit_code_; ++i) {
+        advance(1000);
+    }
+    if (WindowState* s = live(window)) s->modal = false;
+}
+
+void HeadlessPlatform::end_modal(WindowId window) {
+    if (WindowState* state = live(window)) state->modal = false;
+}
+
+void HeadlessPlatform::set_tray_icon(WindowId owner, const std::string& tip) {
+    tray_[owner] = tip;
+    ++tray_updates_;
+}
+
+bool HeadlessPlatform::start_process(const std::string& command_line) {
+    processes_.push_back(command_line);
+    return process_start_ok_;
+}
+
+}  // namespace horalune
