@@ -1,0 +1,129 @@
+// The clock on the desktop: the tray, the popup menu, the face's mouse and keys, exit, about.
+#include <gtest/gtest.h>
+
+#include "config/config.h"
+#include "desktop/menus.h"
+#include "support/app_fixture.h"
+
+namespace horalune {
+namespace {
+
+using analog_names::kVibrateTimer;
+
+class ClockDesktopTest : public testing::AppFixture {
+protected:
+    WindowId clock() { return analog().form().window(); }
+    void right_click_face() { platform.mouse_down(clock(), MouseButton::right, 50, 60); }
+    std::vector<std::string> captions(const HeadlessPlatform::ShownMenu& m) {
+        std::vector<std::string> out;
+        for (const auto& i : m.items) out.push_back(i.caption);
+        return out;
+    }
+};
+
+TEST_F(ClockDesktopTest, TrayMenuHasFourteenItemsInOrder) {
+    start();
+    platform.advance(1000);  // the first tick puts the tray icon up
+    EXPECT_EQ(platform.tray_tip(clock()), "Horalune  2026年12月08日 星期二");
+    platform.tray_click(clock(), MouseButton::right);
+    ASSERT_EQ(platform.shown_menus().size(), 1u);
+    const auto& menu = platform.shown_menus()[0];
+    EXPECT_EQ(captions(menu),
+              (std::vector<std::string>{"自动隐藏", "", "跳动的心", "显示时钟", "显示数字钟", "",
+                                        "功能配置", "钟表配置", "", "定时提醒", "定时关机", "",
+                                        "退出", "关于"}));
+    EXPECT_FALSE(menu.items[0].checked);
+    EXPECT_TRUE(menu.items[2].checked);
+    right_click_face();  // the face pops up the same menu
+    EXPECT_EQ(platform.shown_menus().size(), 2u);
+    platform.tray_click(clock(), MouseButton::left);  // a left click brings the clock forward
+    EXPECT_EQ(analog_state().activations, 1);
+}
+
+TEST_F(ClockDesktopTest, NoMenuWhileTheSettingsDialogExists) {
+    start();
+    platform.advance(1000);
+    app->set_settings_dialog_open(true);
+    right_click_face();
+    platform.tray_click(clock(), MouseButton::right);
+    EXPECT_TRUE(platform.shown_menus().empty());
+    app->set_settings_dialog_open(false);
+    right_click_face();
+    EXPECT_EQ(platform.shown_menus().size(), 1u);
+}
+
+TEST_F(ClockDesktopTest, ExitDisarmsTheShutdownAndEnds) {
+    write_config("[定时关机]\n是否定时关机=真\n");
+    start();
+    platform.answer_next_menu("退出");
+    right_click_face();
+    EXPECT_EQ(platform.exit_code(), 0);
+    EXPECT_EQ(config_read(config_path(), "定时关机", "是否定时关机"), "假");
+    EXPECT_FALSE(platform.tray_tip(clock()).has_value());  // the tray icon went with it
+}
+
+TEST_F(ClockDesktopTest, LeftPressOnTheFaceSilencesThenDrags) {
+    start();
+    analog().form().set_interval(kVibrateTimer, 250);
+    platform.play_sound("chime.wav", true);
+    platform.set_drag_offset(30, 40);
+    platform.mouse_down(clock(), MouseButton::left, 50, 60);
+    EXPECT_EQ(analog().form().interval(kVibrateTimer), 0);
+    EXPECT_EQ(platform.timer_interval(clock(), analog().form().timer_id(kVibrateTimer)), 0);
+    EXPECT_FALSE(platform.sounding().has_value());
+    EXPECT_EQ(analog_state().drags, 1);
+    EXPECT_EQ(analog_state().rect.left, 580);
+    EXPECT_EQ(analog_state().rect.top, 40);
+    // Outside the round shape nothing happens.
+    platform.mouse_down(clock(), MouseButton::left, 2, 2);
+    EXPECT_EQ(analog_state().drags, 1);
+}
+
+TEST_F(ClockDesktopTest, F4IsSwallowedWithAnyModifier) {
+    start();
+    EXPECT_TRUE(platform.key_down(clock(), kKeyF4));   // F4, and Alt+F4 (a system key-down)
+    EXPECT_FALSE(platform.key_down(clock(), 116));     // F5 (Alt+F5) passes
+    EXPECT_FALSE(platform.key_down(clock(), 'A'));
+    EXPECT_TRUE(analog_state().visible);
+}
+
+TEST_F(ClockDesktopTest, ShowClockTogglesOnTheRealVisibility) {
+    write_config("[其它]\n时钟状态=隐藏\n");
+    start();
+    platform.advance(1000);
+    platform.answer_next_menu("显示时钟");
+    platform.tray_click(clock(), MouseButton::right);
+    EXPECT_FALSE(analog_state().visible);  // it was visible, so the item hides it
+    EXPECT_EQ(app->tray_menu().item(menu_text::kShowClock).caption, "显示时钟");
+    platform.answer_next_menu("显示时钟");
+    platform.tray_click(clock(), MouseButton::right);
+    EXPECT_TRUE(analog_state().visible);
+    EXPECT_EQ(app->tray_menu().item(menu_text::kShowClock).caption, "隐藏时钟");
+    EXPECT_EQ(app->digital_menu().item(menu_text::kShowClock).caption, "隐藏时钟");
+    platform.advance(3000);  // hidden or not, the clock keeps ticking
+}
+
+TEST_F(ClockDesktopTest, AboutOpensModallyAndCloses) {
+    start();
+    WindowId about = kNoWindow;
+    platform.answer_next_modal([&](WindowId w) {
+        about = w;
+        const auto* s = platform.window(w);
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->spec.title, "关于 Horalune");
+        EXPECT_EQ(s->rect, (Rect{50, 50, 355, 235}));
+        EXPECT_EQ(s->controls[0].caption, "  关于 Horalune v1.0");
+        EXPECT_EQ(s->controls[0].font.face, "宋体");
+        platform.click_control(w, "  关于 Horalune v1.0", ControlEvent::left_down);
+        EXPECT_EQ(platform.window(w)->drags, 1);
+        EXPECT_TRUE(platform.click_control(w, "看够了"));
+    });
+    platform.answer_next_menu("关于");
+    right_click_face();
+    ASSERT_NE(about, kNoWindow);
+    EXPECT_FALSE(platform.window(about)->alive);  // closing destroyed it
+    EXPECT_FALSE(platform.quit_requested());
+}
+
+}  // namespace
+}  // namespace horalune
