@@ -35,7 +35,8 @@ std::string encode(const Decoded& d) {
 std::string config_read(const std::string& file, std::string_view section, std::string_view key) {
     const std::optional<std::string> bytes = files::read_all(file);
     if (!bytes) return {};
-    const std::optional<std::string> stored = IniText(decode(*bytes).text).get(section, key);
+    const std::string text = decode(*bytes).text;
+    const std::optional<std::string_view> stored = find_ini_value(text, section, key);
     return stored ? load_value(*stored) : std::string();
 }
 

@@ -41,18 +41,25 @@ IniText::Parsed IniText::parse(std::string_view body) {
     return {Kind::item, trim(t.substr(0, eq)), trim(t.substr(eq + 1))};
 }
 
-std::optional<std::string> IniText::get(std::string_view section, std::string_view key) const {
+std::optional<std::string_view> find_ini_value(std::string_view text, std::string_view section,
+                                               std::string_view key) {
     bool inside = false;
-    for (const Line& line : lines_) {
-        const Parsed p = parse(line.body);
-        if (p.kind == Kind::section) {
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        const auto p = IniText::parse_line(text.substr(start, end - start));
+        if (p.kind == IniText::Kind::section) {
             inside = p.name == section;
-        } else if (inside && p.kind == Kind::item && p.name == key) {
-            return std::string(p.value);
+        } else if (inside && p.kind == IniText::Kind::item && p.name == key) {
+            return p.value;
         }
+        start = end + 1;
     }
     return std::nullopt;
 }
+
+IniText::Parsed IniText::parse_line(std::string_view body) { return parse(body); }
 
 std::string_view IniText::new_line_ending() const {
     for (const Line& line : lines_) {

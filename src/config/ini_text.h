@@ -10,12 +10,14 @@
 
 namespace horalune {
 
+// The stored value of the first item `key` of a section `section` in an INI text, found
+// without building an IniText (the clock looks items up several times a second).
+std::optional<std::string_view> find_ini_value(std::string_view text, std::string_view section,
+                                               std::string_view key);
+
 class IniText {
 public:
     explicit IniText(std::string_view text = {});
-
-    // The stored (raw) value of the first item `key` in a section named `section`.
-    std::optional<std::string> get(std::string_view section, std::string_view key) const;
 
     // Replaces the first such item's value, or adds the item at the end of the first such
     // section, or adds the section at the end of the text.
@@ -23,16 +25,18 @@ public:
 
     std::string text() const;
 
-private:
-    struct Line {
-        std::string body;     // without its line ending
-        std::string ending;   // "\r\n", "\n", "\r" or "" (last line without one)
-    };
     enum class Kind { section, item, other };
     struct Parsed {
         Kind kind = Kind::other;
         std::string_view name;   // section name or key
         std::string_view value;  // item value
+    };
+    static Parsed parse_line(std::string_view body);
+
+private:
+    struct Line {
+        std::string body;     // without its line ending
+        std::string ending;   // "\r\n", "\n", "\r" or "" (last line without one)
     };
     static Parsed parse(std::string_view body);
     std::string_view new_line_ending() const;

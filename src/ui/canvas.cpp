@@ -34,7 +34,16 @@ void draw_at(Image& target, const Image& picture, int left, int top) {
 Canvas::Canvas(int width, int height) : image_(width, height, 0xFFFFFFFFu) {}
 
 void Canvas::clear() {
-    std::fill(image_.pixels.begin(), image_.pixels.end(), background_colour_);
+    if (!background_ready_) {
+        std::fill(image_.pixels.begin(), image_.pixels.end(), background_colour_);
+        paint_picture();
+        background_ = image_;
+        background_ready_ = true;
+    }
+    image_.pixels = background_.pixels;
+}
+
+void Canvas::paint_picture() {
     if (!picture_ || picture_->empty()) return;
     const Image& p = *picture_;
     switch (static_cast<PictureMode>(mode_)) {

@@ -19,11 +19,20 @@ public:
     int height() const { return image_.height; }
     const Image& image() const { return image_; }
 
-    void set_background_colour(std::uint32_t argb) { background_colour_ = argb; }
-    void set_background_picture(std::optional<Image> picture) { picture_ = std::move(picture); }
+    void set_background_colour(std::uint32_t argb) {
+        background_colour_ = argb;
+        background_ready_ = false;
+    }
+    void set_background_picture(std::optional<Image> picture) {
+        picture_ = std::move(picture);
+        background_ready_ = false;
+    }
     const std::optional<Image>& background_picture() const { return picture_; }
     // Modes other than 0, 1 and 2 draw as 0 (top-left).
-    void set_picture_mode(int mode) { mode_ = mode; }
+    void set_picture_mode(int mode) {
+        mode_ = mode;
+        background_ready_ = false;
+    }
     int picture_mode() const { return mode_; }
 
     // Repaints the background colour, then the background picture in its mode.
@@ -41,10 +50,14 @@ public:
     void ellipse(int left, int top, int right, int bottom);
 
 private:
+    void paint_picture();
+
     Image image_;
     std::uint32_t background_colour_ = 0xFFFFFFFFu;
     std::optional<Image> picture_;
     int mode_ = 0;
+    Image background_;  // colour and picture composed once, copied by clear()
+    bool background_ready_ = false;
     std::uint32_t pen_colour_ = 0xFF000000u;
     int pen_width_ = 1;
     std::uint32_t fill_colour_ = 0xFFFFFFFFu;

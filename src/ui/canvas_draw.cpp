@@ -33,8 +33,18 @@ void Canvas::line(int x1, int y1, int x2, int y2) {
     const int right = static_cast<int>(std::ceil(std::max(x1, x2) + radius + 1));
     const int top = static_cast<int>(std::floor(std::min(y1, y2) - radius - 1));
     const int bottom = static_cast<int>(std::ceil(std::max(y1, y2) + radius + 1));
+    const double length = std::sqrt(length2);
     for (int y = std::max(top, 0); y <= std::min(bottom, image_.height - 1); ++y) {
-        for (int x = std::max(left, 0); x <= std::min(right, image_.width - 1); ++x) {
+        // Only the band around the line can be touched: its half-width along a row is the
+        // reach across the line divided by the line's steepness.
+        int x_from = std::max(left, 0), x_to = std::min(right, image_.width - 1);
+        if (dy != 0) {
+            const double centre = x1 + (y - y1) * dx / dy;
+            const double half = (radius + 1.5) * length / std::abs(dy);
+            x_from = std::max(x_from, static_cast<int>(std::floor(centre - half)));
+            x_to = std::min(x_to, static_cast<int>(std::ceil(centre + half)));
+        }
+        for (int x = x_from; x <= x_to; ++x) {
             // Distance from the pixel to the segment: a capsule of the pen's radius.
             double t = length2 > 0 ? ((x - x1) * dx + (y - y1) * dy) / length2 : 0.0;
             t = std::clamp(t, 0.0, 1.0);
