@@ -33,14 +33,17 @@ WindowDesign make_design() {
     return d;
 }
 
-bool is_white(std::uint32_t argb) { return (argb & 0xFFFFFFu) == 0xFFFFFFu; }
+bool is_white(std::uint32_t argb) {
+    return (argb & 0xFFFFFFu) == 0xFFFFFFu;
+}
 
 // Pictures shown on the face treat pure white as transparent.
 void draw_keyed(Image& target, const Image& picture, int left, int top) {
     for (int y = 0; y < picture.height; ++y) {
         for (int x = 0; x < picture.width; ++x) {
             const std::uint32_t p = picture.at(x, y);
-            if (!is_white(p) && target.contains(left + x, top + y)) target.at(left + x, top + y) = p;
+            if (!is_white(p) && target.contains(left + x, top + y))
+                target.at(left + x, top + y) = p;
         }
     }
 }
@@ -114,7 +117,8 @@ bool AnalogWindow::button_mouse_up(MouseButton b, int x, int y) {
     if (hit.kind != AnalogHit::Kind::button) return pressed != 0;
     // A click is a press and a release on the same button.
     if (b == MouseButton::left && pressed == hit.button) {
-        if (const auto handler = buttons_[hit.button - 1].click) handler(button_control(hit.button));
+        if (const auto handler = buttons_[hit.button - 1].click)
+            handler(button_control(hit.button));
     }
     return true;
 }
@@ -148,7 +152,8 @@ void AnalogWindow::refresh() {
         if (c.visible && shown) draw_keyed(picture_, *shown, c.rect.left, c.rect.top);
     }
     const Control& heart = form_.control(kHeart);
-    if (heart.visible && !heart_.empty()) draw_keyed(picture_, heart_, heart.rect.left, heart.rect.top);
+    if (heart.visible && !heart_.empty())
+        draw_keyed(picture_, heart_, heart.rect.left, heart.rect.top);
     form_.platform().present(form_.window(), picture_);
 }
 

@@ -31,7 +31,7 @@ struct AnalogHit {
 };
 
 class AnalogWindow {
-public:
+  public:
     using ButtonHandler = std::function<void(const Control& button)>;
 
     explicit AnalogWindow(Platform& platform);
@@ -65,7 +65,7 @@ public:
     void refresh();
     const Image& picture() const { return picture_; }
 
-private:
+  private:
     struct Button {
         std::optional<Image> face, icon;
         ButtonHandler click, right_button;

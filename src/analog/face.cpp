@@ -6,10 +6,12 @@ namespace horalune {
 
 namespace {
 
-constexpr double kThreePi = 9.4247779605;   // 3° steps: 3π / 180 per unit
-constexpr double kSixPi = 18.849555921;     // 6° steps
+constexpr double kThreePi = 9.4247779605;  // 3° steps: 3π / 180 per unit
+constexpr double kSixPi = 18.849555921;    // 6° steps
 
-int truncate(double v) { return static_cast<int>(std::trunc(v)); }
+int truncate(double v) {
+    return static_cast<int>(std::trunc(v));
+}
 
 }  // namespace
 
@@ -19,8 +21,10 @@ int hand_step(Hand hand, int hour, int minute, int second) {
             const int h = hour > 12 ? hour - 12 : hour;
             return truncate(h * 10.0 + minute / 6.0 - 30.0);
         }
-        case Hand::minute: return minute - 15;
-        case Hand::second: return second - 15;
+        case Hand::minute:
+            return minute - 15;
+        case Hand::second:
+            return second - 15;
     }
     return 0;
 }

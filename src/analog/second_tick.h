@@ -16,7 +16,7 @@ class AnalogWindow;
 
 // What the tick starts in the windows that other parts of the program own.
 class TickActions {
-public:
+  public:
     virtual ~TickActions() = default;
     virtual bool digital_clock_open() = 0;
     virtual void set_digital_text(const std::string& text) = 0;
@@ -26,7 +26,7 @@ public:
 };
 
 class SecondTick {
-public:
+  public:
     SecondTick(Platform& platform, Globals& globals, AnalogWindow& analog, TickActions& actions)
         : platform_(platform), globals_(globals), analog_(analog), actions_(actions) {}
 
@@ -35,7 +35,7 @@ public:
     // The timed events of one wall-clock second (steps 2 to 4).
     void check_events(const DateTime& at);
 
-private:
+  private:
     void digital_text();
     void chime(const DateTime& at);
     void reminder(const DateTime& at);

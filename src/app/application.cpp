@@ -71,10 +71,11 @@ void Application::load_hand_settings() {
                                               cfg::kSecondColour};
     static constexpr cfg::Name kLengths[3] = {cfg::kHourLength, cfg::kMinuteLength,
                                               cfg::kSecondLength};
-    static constexpr cfg::Name kWidths[3] = {cfg::kHourWidth, cfg::kMinuteWidth,
-                                             cfg::kSecondWidth};
-    for (int i = 0; i < 3; ++i) globals_.hand_colour[i] = to_integer(read(cfg::kClock, kColours[i]));
-    for (int i = 0; i < 3; ++i) globals_.hand_length[i] = to_integer(read(cfg::kClock, kLengths[i]));
+    static constexpr cfg::Name kWidths[3] = {cfg::kHourWidth, cfg::kMinuteWidth, cfg::kSecondWidth};
+    for (int i = 0; i < 3; ++i)
+        globals_.hand_colour[i] = to_integer(read(cfg::kClock, kColours[i]));
+    for (int i = 0; i < 3; ++i)
+        globals_.hand_length[i] = to_integer(read(cfg::kClock, kLengths[i]));
     for (int i = 0; i < 3; ++i) globals_.hand_width[i] = to_integer(read(cfg::kClock, kWidths[i]));
 }
 
@@ -211,7 +212,9 @@ void Application::toggle_analog_clock() {
     digital_menu_.item(menu_text::kShowClock).caption = caption;
 }
 
-bool Application::digital_clock_open() { return false; }
+bool Application::digital_clock_open() {
+    return false;
+}
 void Application::set_digital_text(const std::string&) {}
 void Application::open_reminder_popup(const std::string&) {}
 void Application::open_shutdown_prompt() {}

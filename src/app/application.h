@@ -14,7 +14,7 @@
 namespace horalune {
 
 class Application : public EventSink, public TickActions {
-public:
+  public:
     explicit Application(Platform& platform);
     ~Application() override;
 
@@ -36,9 +36,9 @@ public:
 
     // Menu commands (both menus run the same ones).
     void run_menu_command(std::string_view item);
-    void exit_program();        // "退出"
-    void show_about();          // "关于"
-    void toggle_analog_clock(); // "显示时钟" / "隐藏时钟"
+    void exit_program();         // "退出"
+    void show_about();           // "关于"
+    void toggle_analog_clock();  // "显示时钟" / "隐藏时钟"
     // The settings dialog exists while it is open; popup menus stay shut meanwhile.
     bool settings_dialog_open() const { return settings_open_; }
     void set_settings_dialog_open(bool open) { settings_open_ = open; }
@@ -54,7 +54,7 @@ public:
     void on_tray_click(WindowId owner, MouseButton button) override;
     void on_control(WindowId window, int control, ControlEvent event) override;
 
-private:
+  private:
     // TickActions: the windows the tick reaches into.
     bool digital_clock_open() override;
     void set_digital_text(const std::string& text) override;

@@ -34,8 +34,8 @@ void load_button_faces(AnalogWindow& window, const std::string& program_dir, int
     const auto records = load_icon_store(store_path(program_dir));
     for (int n = 1; n <= analog_names::kButtonCount; ++n) {
         const std::string* field = records ? horalune::field((*records)[n - 1], style) : nullptr;
-        window.set_button_face(n, field && (style == 5 || style == 6) ? picture_of(*field)
-                                                                      : std::nullopt);
+        window.set_button_face(
+            n, field && (style == 5 || style == 6) ? picture_of(*field) : std::nullopt);
     }
     window.refresh();
 }

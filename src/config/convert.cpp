@@ -11,8 +11,12 @@ namespace horalune {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -52,10 +56,16 @@ std::int32_t to_integer(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-bool is_on(std::string_view text) { return text == cfg::kTrue; }
+bool is_on(std::string_view text) {
+    return text == cfg::kTrue;
+}
 
-std::string_view bool_text(bool value) { return value ? cfg::kTrue : cfg::kFalse; }
+std::string_view bool_text(bool value) {
+    return value ? cfg::kTrue : cfg::kFalse;
+}
 
-std::string int_text(std::int64_t value) { return std::to_string(value); }
+std::string int_text(std::int64_t value) {
+    return std::to_string(value);
+}
 
 }  // namespace horalune

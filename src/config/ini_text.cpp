@@ -59,7 +59,9 @@ std::optional<std::string_view> find_ini_value(std::string_view text, std::strin
     return std::nullopt;
 }
 
-IniText::Parsed IniText::parse_line(std::string_view body) { return parse(body); }
+IniText::Parsed IniText::parse_line(std::string_view body) {
+    return parse(body);
+}
 
 std::string_view IniText::new_line_ending() const {
     for (const Line& line : lines_) {

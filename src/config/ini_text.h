@@ -16,7 +16,7 @@ std::optional<std::string_view> find_ini_value(std::string_view text, std::strin
                                                std::string_view key);
 
 class IniText {
-public:
+  public:
     explicit IniText(std::string_view text = {});
 
     // Replaces the first such item's value, or adds the item at the end of the first such
@@ -33,10 +33,10 @@ public:
     };
     static Parsed parse_line(std::string_view body);
 
-private:
+  private:
     struct Line {
-        std::string body;     // without its line ending
-        std::string ending;   // "\r\n", "\n", "\r" or "" (last line without one)
+        std::string body;    // without its line ending
+        std::string ending;  // "\r\n", "\n", "\r" or "" (last line without one)
     };
     static Parsed parse(std::string_view body);
     std::string_view new_line_ending() const;

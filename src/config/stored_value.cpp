@@ -4,7 +4,9 @@ namespace horalune {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 bool needs_quotes(std::string_view value) {
     if (value.empty()) return false;
@@ -19,11 +21,20 @@ std::string store_value(std::string_view value) {
     std::string out = "\"";
     for (const char c : value) {
         switch (c) {
-            case '\\': out += "\\\\"; break;
-            case '"': out += "\\\""; break;
-            case '\r': out += "\\r"; break;
-            case '\n': out += "\\n"; break;
-            default: out += c;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
         }
     }
     out += '"';
@@ -45,10 +56,16 @@ std::string load_value(std::string_view stored) {
         }
         const char e = inner[++i];
         switch (e) {
-            case 'r': out += '\r'; break;
-            case 'n': out += '\n'; break;
+            case 'r':
+                out += '\r';
+                break;
+            case 'n':
+                out += '\n';
+                break;
             case '\\':
-            case '"': out += e; break;
+            case '"':
+                out += e;
+                break;
             default:  // not one of ours: keep both characters
                 out += '\\';
                 out += e;

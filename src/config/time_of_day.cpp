@@ -8,7 +8,9 @@ namespace {
 
 constexpr std::string_view kCarrierDate = "2000年1月1日";
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 void skip_blanks(std::string_view& s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -60,7 +62,9 @@ void skip_date(std::string_view& s) {
     }
 }
 
-bool eat_colon(std::string_view& s) { return eat(s, ":") || eat(s, "："); }
+bool eat_colon(std::string_view& s) {
+    return eat(s, ":") || eat(s, "：");
+}
 
 }  // namespace
 

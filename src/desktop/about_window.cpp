@@ -17,19 +17,48 @@ constexpr std::string_view kSite = "https://horalune.example.org/";
 WindowDesign make_design() {
     const FontSpec song{"宋体", 14, false};
     WindowDesign d{"关于窗口", "关于 Horalune", {50, 50, 355, 235}, {}};
-    d.controls.push_back({kTitleStrip, ControlKind::label, {0, 0, 378, 22}, "  关于 Horalune v1.0",
-                          0, true, {}, false, song});
+    d.controls.push_back({kTitleStrip,
+                          ControlKind::label,
+                          {0, 0, 378, 22},
+                          "  关于 Horalune v1.0",
+                          0,
+                          true,
+                          {},
+                          false,
+                          song});
     d.controls.push_back({"图形按钮1", ControlKind::icon, {25, 28, 32, 32}});
-    d.controls.push_back({"标签2", ControlKind::label, {68, 66, 248, 20},
-                          "Horalune 由 Horalune 开发组用心制作。"});
-    d.controls.push_back({kEmailLink, ControlKind::hyperlink, {68, 97, 144, 24},
-                          "电子邮件：horalune@example.org", 0, true, {}, false, {}, kEmail});
-    d.controls.push_back({"标签3", ControlKind::label, {21, 136, 320, 60},
+    d.controls.push_back(
+        {"标签2", ControlKind::label, {68, 66, 248, 20}, "Horalune 由 Horalune 开发组用心制作。"});
+    d.controls.push_back({kEmailLink,
+                          ControlKind::hyperlink,
+                          {68, 97, 144, 24},
+                          "电子邮件：horalune@example.org",
+                          0,
+                          true,
+                          {},
+                          false,
+                          {},
+                          kEmail});
+    d.controls.push_back({"标签3",
+                          ControlKind::label,
+                          {21, 136, 320, 60},
                           "欢迎使用 Horalune，愿它每天准时陪伴您的工作与生活。"
                           "新版本、使用技巧和意见反馈，请访问我们的网站。",
-                          0, true, {}, false, song});
-    d.controls.push_back({kSiteLink, ControlKind::hyperlink, {105, 178, 84, 16}, "Horalune 网站", 0,
-                          true, {}, false, song, kSite});
+                          0,
+                          true,
+                          {},
+                          false,
+                          song});
+    d.controls.push_back({kSiteLink,
+                          ControlKind::hyperlink,
+                          {105, 178, 84, 16},
+                          "Horalune 网站",
+                          0,
+                          true,
+                          {},
+                          false,
+                          song,
+                          kSite});
     d.controls.push_back({kCloseButton, ControlKind::button, {136, 206, 80, 24}, "看够了"});
     return d;
 }
@@ -48,10 +77,12 @@ AboutWindow::AboutWindow(Platform& platform) : platform_(platform) {
     Form& f = *form_;
     f.on_control(kTitleStrip, ControlEvent::left_down,
                  [this] { platform_.begin_window_drag(form_->window()); });
-    f.on_control(kCloseButton, ControlEvent::clicked, [this] { platform_.end_modal(form_->window()); });
+    f.on_control(kCloseButton, ControlEvent::clicked,
+                 [this] { platform_.end_modal(form_->window()); });
     f.on_control(kEmailLink, ControlEvent::clicked,
                  [this] { platform_.open_link("mailto:" + std::string(kEmail)); });
-    f.on_control(kSiteLink, ControlEvent::clicked, [this] { platform_.open_link(std::string(kSite)); });
+    f.on_control(kSiteLink, ControlEvent::clicked,
+                 [this] { platform_.open_link(std::string(kSite)); });
 }
 
 void AboutWindow::run() {

@@ -11,13 +11,13 @@ namespace horalune {
 const WindowDesign& about_window_design();
 
 class AboutWindow {
-public:
+  public:
     explicit AboutWindow(Platform& platform);
     Form& form() { return *form_; }
     // Runs it modally; returns when it has closed.
     void run();
 
-private:
+  private:
     Platform& platform_;
     std::unique_ptr<Form> form_;
 };

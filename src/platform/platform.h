@@ -82,7 +82,7 @@ struct WindowSpec {
 
 // Events the back-end delivers, one at a time, from its event loop.
 class EventSink {
-public:
+  public:
     virtual ~EventSink() = default;
     virtual void on_timer(WindowId window, int timer_id) = 0;
     virtual void on_mouse_down(WindowId window, MouseButton button, int x, int y) = 0;
@@ -102,7 +102,7 @@ public:
 };
 
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     virtual bool can(Capability capability) const = 0;

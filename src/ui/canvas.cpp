@@ -11,7 +11,9 @@ std::uint32_t blend(std::uint32_t below, std::uint32_t over) {
     const std::uint32_t a = over >> 24;
     if (a == 255) return over;
     if (a == 0) return below;
-    const auto mix = [a](std::uint32_t b, std::uint32_t o) { return (o * a + b * (255 - a)) / 255; };
+    const auto mix = [a](std::uint32_t b, std::uint32_t o) {
+        return (o * a + b * (255 - a)) / 255;
+    };
     const std::uint32_t r = mix((below >> 16) & 0xFF, (over >> 16) & 0xFF);
     const std::uint32_t g = mix((below >> 8) & 0xFF, (over >> 8) & 0xFF);
     const std::uint32_t b = mix(below & 0xFF, over & 0xFF);
@@ -49,7 +51,8 @@ void Canvas::paint_picture() {
     switch (static_cast<PictureMode>(mode_)) {
         case PictureMode::tiled:
             for (int top = 0; top < image_.height; top += p.height) {
-                for (int left = 0; left < image_.width; left += p.width) draw_at(image_, p, left, top);
+                for (int left = 0; left < image_.width; left += p.width)
+                    draw_at(image_, p, left, top);
             }
             break;
         case PictureMode::centred:

@@ -12,7 +12,7 @@ namespace horalune {
 enum class PictureMode : int { top_left = 0, tiled = 1, centred = 2 };
 
 class Canvas {
-public:
+  public:
     Canvas(int width, int height);
 
     int width() const { return image_.width; }
@@ -49,7 +49,7 @@ public:
     // An ellipse inside the box (left, top, right, bottom): filled, then outlined with the pen.
     void ellipse(int left, int top, int right, int bottom);
 
-private:
+  private:
     void paint_picture();
 
     Image image_;

@@ -21,7 +21,9 @@ void plot(Image& image, int x, int y, std::uint32_t colour, double coverage) {
 }
 
 // Coverage of a pixel whose centre lies `distance` from a shape's edge (negative = inside).
-double coverage(double distance) { return std::clamp(0.5 - distance, 0.0, 1.0); }
+double coverage(double distance) {
+    return std::clamp(0.5 - distance, 0.0, 1.0);
+}
 
 }  // namespace
 
@@ -67,8 +69,9 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
             // Approximate distance to the ellipse's edge, in pixels.
             const double nx = (x - cx) / rx, ny = (y - cy) / ry;
             const double r = std::sqrt(nx * nx + ny * ny);
-            const double scale = r > 0 ? std::sqrt((nx * rx) * (nx * rx) + (ny * ry) * (ny * ry)) / r
-                                       : std::min(rx, ry);
+            const double scale = r > 0
+                                     ? std::sqrt((nx * rx) * (nx * rx) + (ny * ry) * (ny * ry)) / r
+                                     : std::min(rx, ry);
             const double edge = (r - 1.0) * scale;  // negative inside
             plot(image_, x, y, fill_colour_, coverage(edge + half_pen));
             plot(image_, x, y, pen_colour_, coverage(std::abs(edge) - half_pen));

@@ -8,9 +8,8 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
            const std::map<std::string_view, Image>& pictures)
     : platform_(platform), name_(design.name), caption_(design.title) {
     for (const ControlDesign& c : design.controls) {
-        controls_.push_back({std::string(c.name), c.kind, c.rect, std::string(c.caption),
-                             c.visible, c.interval, std::string(c.tag), c.aligned,
-                             std::string(c.target)});
+        controls_.push_back({std::string(c.name), c.kind, c.rect, std::string(c.caption), c.visible,
+                             c.interval, std::string(c.tag), c.aligned, std::string(c.target)});
     }
     WindowSpec spec;
     spec.title = std::string(design.title);
@@ -38,7 +37,9 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
     }
 }
 
-Form::~Form() { platform_.destroy_window(window_); }
+Form::~Form() {
+    platform_.destroy_window(window_);
+}
 
 std::size_t Form::index_of(std::string_view name) const {
     for (std::size_t i = 0; i < controls_.size(); ++i) {
@@ -48,8 +49,12 @@ std::size_t Form::index_of(std::string_view name) const {
     throw std::logic_error("no control named " + std::string(name) + " in " + name_);
 }
 
-Control& Form::control(std::string_view name) { return controls_[index_of(name)]; }
-const Control& Form::control(std::string_view name) const { return controls_[index_of(name)]; }
+Control& Form::control(std::string_view name) {
+    return controls_[index_of(name)];
+}
+const Control& Form::control(std::string_view name) const {
+    return controls_[index_of(name)];
+}
 
 bool Form::has_control(std::string_view name) const {
     for (const Control& c : controls_) {
@@ -69,7 +74,9 @@ void Form::set_interval(std::string_view timer, int interval_ms) {
     }
 }
 
-int Form::interval(std::string_view timer) const { return controls_[index_of(timer)].interval; }
+int Form::interval(std::string_view timer) const {
+    return controls_[index_of(timer)].interval;
+}
 
 void Form::on_timer(std::string_view timer, Handler handler) {
     timer_handlers_[static_cast<int>(index_of(timer)) + 1] = std::move(handler);
@@ -100,10 +107,16 @@ void Form::dispatch_control(int native_id, ControlEvent event) {
     if (handler) handler();
 }
 
-void Form::resize(int width, int height) { platform_.resize_window(window_, width, height); }
+void Form::resize(int width, int height) {
+    platform_.resize_window(window_, width, height);
+}
 
-void Form::show(bool visible) { platform_.show_window(window_, visible); }
+void Form::show(bool visible) {
+    platform_.show_window(window_, visible);
+}
 
-bool Form::visible() { return platform_.window_visible(window_); }
+bool Form::visible() {
+    return platform_.window_visible(window_);
+}
 
 }  // namespace horalune

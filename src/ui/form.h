@@ -15,25 +15,34 @@ namespace horalune {
 
 // Drawn by the program: picture_box, picture_button, picture. Realised natively by the
 // back-end: label, button, hyperlink, icon (a native picture). Timers have no looks.
-enum class ControlKind { picture_box, picture_button, picture, timer, label, button, hyperlink, icon };
+enum class ControlKind {
+    picture_box,
+    picture_button,
+    picture,
+    timer,
+    label,
+    button,
+    hyperlink,
+    icon
+};
 
 struct ControlDesign {
     std::string_view name;
     ControlKind kind;
-    Rect rect;                      // relative to the window; unused for timers
+    Rect rect;  // relative to the window; unused for timers
     std::string_view caption = {};
-    int interval = 0;               // timers: designed interval in ms (0 = stopped)
+    int interval = 0;  // timers: designed interval in ms (0 = stopped)
     bool visible = true;
     std::string_view tag = {};
-    bool aligned = false;           // timers: tick on whole multiples of the wall clock
+    bool aligned = false;  // timers: tick on whole multiples of the wall clock
     FontSpec font = {};
-    std::string_view target = {};   // hyperlinks: what they open
+    std::string_view target = {};  // hyperlinks: what they open
 };
 
 struct WindowDesign {
     std::string_view name;
     std::string_view title;
-    Rect rect;                      // designed position and size
+    Rect rect;  // designed position and size
     std::vector<ControlDesign> controls;
 };
 
@@ -51,7 +60,7 @@ struct Control {
 };
 
 class Form {
-public:
+  public:
     using Handler = std::function<void()>;
 
     // Creates the window (visible as designed), its native controls, and starts its designed
@@ -93,7 +102,7 @@ public:
     void show(bool visible);
     bool visible();
 
-private:
+  private:
     std::size_t index_of(std::string_view name) const;
 
     Platform& platform_;

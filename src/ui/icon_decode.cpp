@@ -37,7 +37,8 @@ std::optional<Image> decode_icon(std::span<const std::uint8_t> ico, int size) {
         Image image(w, h);
         for (int y = 0; y < h; ++y) {
             const std::size_t src = header + row * static_cast<std::size_t>(h - 1 - y);
-            const std::size_t mask = header + row * h + mask_row * static_cast<std::size_t>(h - 1 - y);
+            const std::size_t mask =
+                header + row * h + mask_row * static_cast<std::size_t>(h - 1 - y);
             for (int x = 0; x < w; ++x) {
                 const std::size_t p = src + static_cast<std::size_t>(x) * (bits / 8);
                 std::uint32_t a = bits == 32 ? dib[p + 3] : 255;

@@ -21,7 +21,7 @@ struct MenuItemDesign {
 };
 
 class Menu {
-public:
+  public:
     Menu(std::string_view name, std::initializer_list<MenuItemDesign> items);
 
     std::string_view name() const { return name_; }
@@ -29,7 +29,7 @@ public:
     MenuItem& item(std::string_view key);
     const MenuItem& item(std::string_view key) const;
 
-private:
+  private:
     std::string name_;
     std::vector<MenuItem> items_;
 };

@@ -13,11 +13,11 @@ TEST(FaceGeometryTest, HandStepsTruncateTowardZero) {
         int hour_step, minute_step, second_step;
     } cases[] = {
         {0, 0, 0, -30, -15, -15},  // all straight up
-        {0, 1, 0, -29, -14, -15},  {0, 6, 0, -29, -9, -15},   {0, 7, 0, -28, -8, -15},
-        {1, 1, 0, -19, -14, -15},  {2, 55, 0, 0, 40, -15},    {3, 0, 0, 0, -15, -15},
-        {3, 5, 0, 0, -10, -15},    {3, 6, 0, 1, -9, -15},     {12, 0, 0, 90, -15, -15},
-        {12, 59, 59, 99, 44, 44},  {13, 0, 0, -20, -15, -15}, {13, 1, 0, -19, -14, -15},
-        {14, 7, 0, -8, -8, -15},   {15, 30, 0, 5, 15, -15},   {23, 59, 59, 89, 44, 44},
+        {0, 1, 0, -29, -14, -15}, {0, 6, 0, -29, -9, -15},   {0, 7, 0, -28, -8, -15},
+        {1, 1, 0, -19, -14, -15}, {2, 55, 0, 0, 40, -15},    {3, 0, 0, 0, -15, -15},
+        {3, 5, 0, 0, -10, -15},   {3, 6, 0, 1, -9, -15},     {12, 0, 0, 90, -15, -15},
+        {12, 59, 59, 99, 44, 44}, {13, 0, 0, -20, -15, -15}, {13, 1, 0, -19, -14, -15},
+        {14, 7, 0, -8, -8, -15},  {15, 30, 0, 5, 15, -15},   {23, 59, 59, 89, 44, 44},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.hour << ":" << c.minute << ":" << c.second);
@@ -36,8 +36,9 @@ TEST(FaceGeometryTest, ReachFromTheEdgeInward) {
     const struct {
         int inset;
         Point tip;
-    } cases[] = {{63, {82, 63}}, {57, {82, 57}}, {33, {82, 33}}, {0, {82, 0}}, {82, {82, 82}},
-                 {100, {81, 100}}};  // beyond half the box: the other way (cos is a hair above 0)
+    } cases[] = {{63, {82, 63}}, {57, {82, 57}},  {33, {82, 33}}, {0, {82, 0}},
+                 {82, {82, 82}}, {100, {81, 100}}};  // beyond half the box: the other way (cos is a
+                                                     // hair above 0)
     for (const auto& k : cases) EXPECT_EQ(hand_tip(c, k.inset, up), k.tip) << k.inset;
     // Reach 19, 49 and 82 pixels to the right at 3 o'clock.
     const double right = hand_angle(Hand::hour, 0);
@@ -59,7 +60,8 @@ TEST(FaceRedrawTest, HandsInOrderWithTheCapInTheSecondHandsColour) {
     Canvas canvas(164, 164);
     canvas.set_background_colour(0xFFFFFFFFu);
     const std::array<std::int32_t, 3> length{33, 20, 10};
-    const std::array<std::int32_t, 3> colour{0x0000FF, 0x00FF00, 0xFF0000};  // BGR: red, green, blue
+    const std::array<std::int32_t, 3> colour{0x0000FF, 0x00FF00,
+                                             0xFF0000};  // BGR: red, green, blue
     const std::array<std::int32_t, 3> width{3, 2, 1};
     redraw_face(canvas, {length, colour, width}, platform);
     const Image& img = canvas.image();

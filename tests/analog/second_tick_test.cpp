@@ -1,10 +1,11 @@
 // The second tick on virtual time: which events it starts, in which second, and how often.
+#include "analog/second_tick.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 
 #include "analog/analog_window.h"
-#include "analog/second_tick.h"
 #include "config/config.h"
 #include "config/time_of_day.h"
 #include "platform/headless/headless_platform.h"
@@ -29,7 +30,7 @@ struct RecordingActions : TickActions {
 };
 
 class SecondTickTest : public ::testing::Test, public EventSink {
-protected:
+  protected:
     SecondTickTest() {
         globals.config_path = dir.file("config.ini");
         actions.platform = &platform;

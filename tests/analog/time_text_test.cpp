@@ -1,12 +1,14 @@
 // The clock's texts: three time formats, the date, the weekday and the tray tip.
-#include <gtest/gtest.h>
-
 #include "analog/time_text.h"
+
+#include <gtest/gtest.h>
 
 namespace horalune {
 namespace {
 
-DateTime at(int h, int m, int s) { return {2026, 12, 7, h, m, s, 0, 1}; }
+DateTime at(int h, int m, int s) {
+    return {2026, 12, 7, h, m, s, 0, 1};
+}
 
 TEST(TimeTextTest, Formats) {
     const struct {
@@ -14,9 +16,9 @@ TEST(TimeTextTest, Formats) {
         int format;
         const char* text;
     } cases[] = {
-        {at(9, 5, 7), 0, "09:05:07"},   {at(9, 5, 7), 1, "09时05分07秒"},
-        {at(0, 15, 9), 2, "00:15:09"},  {at(12, 15, 9), 2, "12:15:09"},
-        {at(13, 15, 9), 2, "01:15:09"}, {at(23, 59, 59), 2, "11:59:59"},
+        {at(9, 5, 7), 0, "09:05:07"},    {at(9, 5, 7), 1, "09时05分07秒"},
+        {at(0, 15, 9), 2, "00:15:09"},   {at(12, 15, 9), 2, "12:15:09"},
+        {at(13, 15, 9), 2, "01:15:09"},  {at(23, 59, 59), 2, "11:59:59"},
         {at(23, 59, 59), 7, "23:59:59"}, {at(13, 0, 0), -1, "13:00:00"},
     };
     for (const auto& c : cases) EXPECT_EQ(time_text(c.t, c.format), c.text) << c.format;

@@ -14,7 +14,7 @@ namespace {
 using namespace analog_names;
 
 class StartupTest : public testing::AppFixture {
-protected:
+  protected:
     const Image& face_picture() { return *analog().face().background_picture(); }
     bool heart_beating() { return analog().form().interval(kHeartTimer) == 100; }
 };
@@ -94,7 +94,7 @@ TEST_F(StartupTest, BackgroundChoice) {
         {dir.file("empty.jpg"), "261", 1},
         {dir.file("notes.jpg"), "5", 1},  // not a picture: as if missing
         {dir.file("notes.jpg"), "6", 2},
-        {picture_file, "6", 1},            // a real file: its own picture
+        {picture_file, "6", 1},  // a real file: its own picture
         {"默认3", "0", 2},
     };
     for (const auto& c : cases) {
@@ -122,7 +122,9 @@ TEST_F(StartupTest, OnlyFalseStopsTheHeart) {
     write_config("[其它]\n跳动的心=假\n");
     Application& a = start();
     EXPECT_EQ(analog().form().interval(kHeartTimer), 0);
-    EXPECT_EQ(platform.timer_interval(analog().form().window(), analog().form().timer_id(kHeartTimer)), 0);
+    EXPECT_EQ(
+        platform.timer_interval(analog().form().window(), analog().form().timer_id(kHeartTimer)),
+        0);
     EXPECT_FALSE(a.tray_menu().item(menu_text::kHeart).checked);
     EXPECT_FALSE(analog().form().control(kHeart).visible);
 }
@@ -151,7 +153,9 @@ TEST_F(StartupTest, SavedWindowStatesSetTheMenuCaptions) {
 }
 
 TEST_F(StartupTest, ClosingTheClockDisarmsTheShutdownAndEnds) {
-    write_config("; mine\n[定时关机]\n是否定时关机=真\n关机时间=2000年1月1日23:0:0\n\n[其它]\n跳动的心=假\n");
+    write_config(
+        "; "
+        "mine\n[定时关机]\n是否定时关机=真\n关机时间=2000年1月1日23:0:0\n\n[其它]\n跳动的心=假\n");
     const std::string before = config_bytes();
     start();
     EXPECT_TRUE(platform.request_close(analog().form().window()));

@@ -13,14 +13,15 @@ std::string bmp_of(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     bmp[0] = 'B', bmp[1] = 'M', bmp[10] = 54, bmp[14] = 40, bmp[18] = 2, bmp[22] = 2;
     bmp[26] = 1, bmp[28] = 24;
     for (int row = 0; row < 2; ++row) {
-        for (int x = 0; x < 2; ++x) bmp += {static_cast<char>(b), static_cast<char>(g), static_cast<char>(r)};
+        for (int x = 0; x < 2; ++x)
+            bmp += {static_cast<char>(b), static_cast<char>(g), static_cast<char>(r)};
         bmp += std::string(2, '\0');
     }
     return bmp;
 }
 
 class FunctionButtonsTest : public testing::AppFixture {
-protected:
+  protected:
     // Records for buttons 1 ... 12, the rest of each record filled in.
     void write_store(const std::vector<std::pair<std::string, std::string>>& command_and_sound) {
         std::vector<IconRecord> records(12);
@@ -55,8 +56,8 @@ protected:
 TEST_F(FunctionButtonsTest, CommandsRunExactlyAsWritten) {
     write_store({{"notepad.exe", ""},
                  {"\"C:\\Program Files\\x.exe\" /a b", ""},
-                 {"光驱开关 ", ""},    // a command word followed by a blank is a command line
-                 {"", ""}});          // an empty command starts nothing
+                 {"光驱开关 ", ""},  // a command word followed by a blank is a command line
+                 {"", ""}});         // an empty command starts nothing
     start();
     for (int n : {1, 2, 3, 4}) click(n);
     EXPECT_EQ(platform.started_processes(),
@@ -71,9 +72,9 @@ TEST_F(FunctionButtonsTest, CdTrayAlternatesStartingWithOpen) {
     click(1);
     click(2);  // the flag is shared by every button with the command
     click(1);
-    EXPECT_EQ(platform.media_commands(),
-              (std::vector<std::string>{"Set CDAudio Door Open Wait", "Set CDAudio Door Closed Wait",
-                                        "Set CDAudio Door Open Wait"}));
+    EXPECT_EQ(platform.media_commands(), (std::vector<std::string>{"Set CDAudio Door Open Wait",
+                                                                   "Set CDAudio Door Closed Wait",
+                                                                   "Set CDAudio Door Open Wait"}));
     EXPECT_EQ(analog().form().caption(), "ok");
     EXPECT_TRUE(platform.started_processes().empty());
 }
@@ -140,8 +141,10 @@ TEST_F(FunctionButtonsTest, FacesFollowTheStyleAndIconsShowOnHover) {
 }
 
 TEST_F(FunctionButtonsTest, DamagedOrMissingStoreLeavesButtonsWithoutEffect) {
-    for (const std::string& bytes : {std::string(), std::string("HRS garbage"), std::string(10000, '\xFF')}) {
-        if (!bytes.empty()) testing::write_bytes(icon_store_path(dir.path(), kIconStoreName), bytes);
+    for (const std::string& bytes :
+         {std::string(), std::string("HRS garbage"), std::string(10000, '\xFF')}) {
+        if (!bytes.empty())
+            testing::write_bytes(icon_store_path(dir.path(), kIconStoreName), bytes);
         start();
         for (int n = 1; n <= 12; ++n) {
             click(n);

@@ -16,15 +16,15 @@ using testing::read_bytes;
 using testing::write_bytes;
 
 // GBK bytes of the names used below, as a Chinese Windows editor saves them.
-const std::string kClockGbk = "\xCA\xB1\xD6\xD3\xC5\xE4\xD6\xC3";            // 时钟配置
-const std::string kHourColourGbk = "\xCA\xB1\xD5\xEB\xD1\xD5\xC9\xAB";       // 时针颜色
-const std::string kShutdownGbk = "\xB6\xA8\xCA\xB1\xB9\xD8\xBB\xFA";         // 定时关机
+const std::string kClockGbk = "\xCA\xB1\xD6\xD3\xC5\xE4\xD6\xC3";                  // 时钟配置
+const std::string kHourColourGbk = "\xCA\xB1\xD5\xEB\xD1\xD5\xC9\xAB";             // 时针颜色
+const std::string kShutdownGbk = "\xB6\xA8\xCA\xB1\xB9\xD8\xBB\xFA";               // 定时关机
 const std::string kArmedGbk = "\xCA\xC7\xB7\xF1\xB6\xA8\xCA\xB1\xB9\xD8\xBB\xFA";  // 是否定时关机
-const std::string kTrueGbk = "\xD5\xE6";                                     // 真
-const std::string kFalseGbk = "\xBC\xD9";                                    // 假
+const std::string kTrueGbk = "\xD5\xE6";                                           // 真
+const std::string kFalseGbk = "\xBC\xD9";                                          // 假
 
 class ConfigFileTest : public ::testing::Test {
-protected:
+  protected:
     testing::TempDir dir;
     std::string ini = dir.file("config.ini");
     std::string raw() const { return read_bytes(ini); }
@@ -40,9 +40,9 @@ TEST_F(ConfigFileTest, MissingThingsReadAsEmptyText) {
 }
 
 TEST_F(ConfigFileTest, ReadsGbkWithExactSectionAndKeyMatching) {
-    write_bytes(ini, "[" + kClockGbk + "1]\r\n" + kHourColourGbk + "=1\r\n[" + kClockGbk +
-                         "]\r\n" + kHourColourGbk + "1=2\r\n " + kHourColourGbk +
-                         " = 255 \r\n" + kHourColourGbk + "=999\r\n");
+    write_bytes(ini, "[" + kClockGbk + "1]\r\n" + kHourColourGbk + "=1\r\n[" + kClockGbk + "]\r\n" +
+                         kHourColourGbk + "1=2\r\n " + kHourColourGbk + " = 255 \r\n" +
+                         kHourColourGbk + "=999\r\n");
     // Another section with a longer name, a longer key, blanks around '=', the first of two.
     EXPECT_EQ(config_read(ini, "时钟配置", "时针颜色"), "255");
     EXPECT_EQ(config_read(ini, "时钟配置1", "时针颜色"), "1");
@@ -80,11 +80,11 @@ TEST_F(ConfigFileTest, AddsItemsToTheirSectionAndSectionsAtTheEnd) {
 
 TEST_F(ConfigFileTest, EveryTypedValueRoundTripsOnOneLine) {
     const std::string values[] = {
-        "第一行\r\n第二行\n第三行",        // line breaks
-        "  leading and trailing  ",      // blanks the reader would trim
-        "\"quoted\"",                    // would read as a hand-quoted value
-        "C:\\new\\rain.wav",             // backslashes stay plain
-        "emoji 😀 and 𠀀 and €",         // outside GBK
+        "第一行\r\n第二行\n第三行",  // line breaks
+        "  leading and trailing  ",  // blanks the reader would trim
+        "\"quoted\"",                // would read as a hand-quoted value
+        "C:\\new\\rain.wav",         // backslashes stay plain
+        "emoji 😀 and 𠀀 and €",      // outside GBK
         "tab\there;#=[]",
         std::string(5000, 'x'),
         std::string("nul\0inside", 10),
@@ -109,7 +109,8 @@ TEST_F(ConfigFileTest, PathsAreStoredAsTyped) {
 
 TEST_F(ConfigFileTest, GarbageBytesSurviveAWrite) {
     std::string garbage;
-    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256 == 10 ? 0x81 : (i * 7919) % 256);
+    for (int i = 0; i < 4096; ++i)
+        garbage += static_cast<char>((i * 7919) % 256 == 10 ? 0x81 : (i * 7919) % 256);
     const std::string before = "[x]\r\nk=" + garbage + "\r\n[" + kClockGbk + "]\r\n";
     write_bytes(ini, before);
     config_write(ini, "时钟配置", "风格", "5");

@@ -11,7 +11,7 @@ namespace {
 using analog_names::kVibrateTimer;
 
 class ClockDesktopTest : public testing::AppFixture {
-protected:
+  protected:
     WindowId clock() { return analog().form().window(); }
     void right_click_face() { platform.mouse_down(clock(), MouseButton::right, 50, 60); }
     std::vector<std::string> captions(const HeadlessPlatform::ShownMenu& m) {
@@ -81,8 +81,8 @@ TEST_F(ClockDesktopTest, LeftPressOnTheFaceSilencesThenDrags) {
 
 TEST_F(ClockDesktopTest, F4IsSwallowedWithAnyModifier) {
     start();
-    EXPECT_TRUE(platform.key_down(clock(), kKeyF4));   // F4, and Alt+F4 (a system key-down)
-    EXPECT_FALSE(platform.key_down(clock(), 116));     // F5 (Alt+F5) passes
+    EXPECT_TRUE(platform.key_down(clock(), kKeyF4));  // F4, and Alt+F4 (a system key-down)
+    EXPECT_FALSE(platform.key_down(clock(), 116));    // F5 (Alt+F5) passes
     EXPECT_FALSE(platform.key_down(clock(), 'A'));
     EXPECT_TRUE(analog_state().visible);
 }

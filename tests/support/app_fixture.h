@@ -13,7 +13,7 @@
 namespace horalune::testing {
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     AppFixture() { platform.set_program_dir(dir.path()); }
 
     // config.ini as a Chinese Windows editor would save it: GBK, CRLF.

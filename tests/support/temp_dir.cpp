@@ -42,9 +42,13 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(dir_, ec);
 }
 
-std::string TempDir::path() const { return to_utf8(dir_); }
+std::string TempDir::path() const {
+    return to_utf8(dir_);
+}
 
-std::string TempDir::file(const std::string& name) const { return path() + "\\" + name; }
+std::string TempDir::file(const std::string& name) const {
+    return path() + "\\" + name;
+}
 
 std::string read_bytes(const std::string& utf8_path) {
     std::ifstream in(from_utf8(utf8_path), std::ios::binary);

@@ -7,7 +7,7 @@
 namespace horalune::testing {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -19,7 +19,7 @@ public:
     std::string file(const std::string& name) const;
     const std::filesystem::path& fs() const { return dir_; }
 
-private:
+  private:
     std::filesystem::path dir_;
 };
 

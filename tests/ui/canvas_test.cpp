@@ -1,7 +1,8 @@
 // The face canvas's background picture in its three modes, and picture decoding's refusals.
+#include "ui/canvas.h"
+
 #include <gtest/gtest.h>
 
-#include "ui/canvas.h"
 #include "ui/picture.h"
 
 namespace horalune {

@@ -19,9 +19,13 @@ bool HeadlessPlatform::can(Capability capability) const {
     return it != capabilities_.end() && it->second;
 }
 
-void HeadlessPlatform::set_now(const DateTime& t) { clock_ms_ = to_local_ms(t); }
+void HeadlessPlatform::set_now(const DateTime& t) {
+    clock_ms_ = to_local_ms(t);
+}
 
-DateTime HeadlessPlatform::now() { return from_local_ms(clock_ms_); }
+DateTime HeadlessPlatform::now() {
+    return from_local_ms(clock_ms_);
+}
 
 std::uint64_t HeadlessPlatform::uptime_ms() {
     return uptime_base_ + static_cast<std::uint64_t>(virtual_ms_ - uptime_anchor_);

@@ -16,7 +16,7 @@
 namespace horalune {
 
 class HeadlessPlatform : public Platform {
-public:
+  public:
     struct WindowState {
         WindowSpec spec;
         Rect rect;
@@ -50,7 +50,10 @@ public:
     // --- what tests control ----------------------------------------------------------------
     void set_program_dir(std::string dir) { program_dir_ = std::move(dir); }
     void set_now(const DateTime& t);
-    void set_uptime_ms(std::uint64_t ms) { uptime_base_ = ms; uptime_anchor_ = virtual_ms_; }
+    void set_uptime_ms(std::uint64_t ms) {
+        uptime_base_ = ms;
+        uptime_anchor_ = virtual_ms_;
+    }
     // Moves virtual time forward, firing every timer that falls due, in time order.
     void advance(std::int64_t ms);
     // Moves the wall clock without firing anything (a system clock that jumps).
@@ -61,7 +64,8 @@ public:
     void mouse_leave(WindowId w);
     void tray_click(WindowId owner, MouseButton b);
     // Clicks the window's native control with this caption; false when there is none.
-    bool click_control(WindowId w, const std::string& caption, ControlEvent e = ControlEvent::clicked);
+    bool click_control(WindowId w, const std::string& caption,
+                       ControlEvent e = ControlEvent::clicked);
     // Scripted answers for what the user would do in the next popup menu (the caption of the
     // item to pick; an unknown caption dismisses it) and inside the next modal window.
     void answer_next_menu(std::string caption) { menu_answers_.push_back(std::move(caption)); }
@@ -142,7 +146,7 @@ public:
         dialup_connected_ = false;
     }
 
-private:
+  private:
     struct Timer {
         int interval = 0;
         std::int64_t due = 0;
@@ -153,7 +157,7 @@ private:
     WindowState* live(WindowId w);
 
     std::string program_dir_ = ".";
-    std::int64_t clock_ms_ = 0;  // local time, ms since 2000-01-01 00:00:00
+    std::int64_t clock_ms_ = 0;    // local time, ms since 2000-01-01 00:00:00
     std::int64_t virtual_ms_ = 0;  // how far time has been advanced in all
     std::uint64_t uptime_base_ = 3'600'000;
     std::int64_t uptime_anchor_ = 0;
