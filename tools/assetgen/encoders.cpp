@@ -49,6 +49,15 @@ Bytes encode_bmp24(const RgbImage& image) {
     return out;
 }
 
+Bytes encode_png(const RgbImage& image) {
+    Bytes out;
+    if (!stbi_write_png_to_func(append, &out, image.width, image.height, 3, image.rgb.data(),
+                                image.width * 3)) {
+        throw std::runtime_error("PNG encoding failed");
+    }
+    return out;
+}
+
 Bytes encode_ico(const std::vector<RgbaImage>& images) {
     constexpr std::uint32_t kDirSize = 6, kEntrySize = 16, kInfoSize = 40;
     Bytes out;

@@ -8,9 +8,11 @@
 #include <stdexcept>
 #include <string>
 
+#include "buttons/icon_store.h"
 #include "embed.h"
 #include "encoders.h"
 #include "pictures.h"
+#include "shipped_store.h"
 
 namespace fs = std::filesystem;
 using namespace horalune::assets;
@@ -47,10 +49,12 @@ int main(int argc, char** argv) {
         fs::create_directories(generated);
         fs::create_directories(bin);
 
+        const Bytes background1 = encode_jpeg(warm_face(), kJpegQuality);
+        const Bytes background2 = encode_jpeg(cool_face(), kJpegQuality);
         const std::vector<Embedded> items{
             {"window_mask_bmp", encode_bmp24(window_mask())},
-            {"background1_jpg", encode_jpeg(warm_face(), kJpegQuality)},
-            {"background2_jpg", encode_jpeg(cool_face(), kJpegQuality)},
+            {"background1_jpg", background1},
+            {"background2_jpg", background2},
             {"heart_bmp", encode_bmp24(heart())},
             {"program_icon_ico", encode_ico({clock_icon(16), clock_icon(32)})},
         };
@@ -60,6 +64,12 @@ int main(int argc, char** argv) {
             write_file(generated / names[i], items[i].bytes);
         }
         write_file(generated / "builtin_assets.cpp", builtin_assets_source(items));
+
+        // The button faces are cut from these very JPEG bytes, so they match the backgrounds.
+        const std::string store_name =
+            std::string(horalune::kIconStoreName) + std::string(horalune::kIconStoreExtension);
+        write_file(bin / std::u8string(store_name.begin(), store_name.end()),
+                   shipped_icon_store(background1, background2));
     } catch (const std::exception& e) {
         std::cerr << "assetgen: " << e.what() << '\n';
         return 1;
