@@ -50,3 +50,54 @@ e2e_wait_window() {
     done
     return 1
 }
+
+# A private PulseAudio with a null sink "horalune_sink" that Wine plays into; record its
+# monitor with e2e_record_start / e2e_record_stop, measure with e2e_rms.
+e2e_start_pulse() {
+    export XDG_RUNTIME_DIR=$E2E_WORK/run
+    export PULSE_RUNTIME_PATH=$XDG_RUNTIME_DIR/pulse
+    export PULSE_STATE_PATH=$E2E_WORK/pulse-state
+    export PULSE_COOKIE=$E2E_WORK/pulse-cookie
+    mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$PULSE_STATE_PATH"
+    local socket=$PULSE_RUNTIME_PATH/native
+    export PULSE_SERVER=unix:$socket
+    pulseaudio -n --daemonize=yes --exit-idle-time=-1 --system=false \
+        --log-target="file:$E2E_WORK/pulse.log" \
+        -L "module-null-sink sink_name=horalune_sink rate=44100 channels=2" \
+        -L "module-native-protocol-unix auth-anonymous=1 socket=$socket" ||
+        e2e_fail "pulseaudio did not start"
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    pactl set-default-sink horalune_sink
+    E2E_PIDS="$E2E_PIDS $(cat "$PULSE_RUNTIME_PATH/pid" 2>/dev/null)"
+    # A steady silent stream keeps the sink running, so recordings have no gaps.
+    pacat -p -d horalune_sink --latency-msec=20 --raw --format=s16le --rate=44100 --channels=1 \
+        </dev/zero 2>/dev/null &
+    E2E_PIDS="$E2E_PIDS $!"
+}
+
+e2e_record_start() {  # $1: name
+    E2E_REC_NAME=$1
+    E2E_REC_START=$(date +%s.%N)
+    parec -d horalune_sink.monitor --latency-msec=20 --raw --format=s16le --rate=44100 \
+        --channels=1 >"$E2E_WORK/$1.raw" 2>/dev/null &
+    E2E_REC_PID=$!
+}
+
+# Seconds since the recording started.
+e2e_record_elapsed() {
+    awk -v s="$E2E_REC_START" -v n="$(date +%s.%N)" 'BEGIN { printf "%.2f\n", n - s }'
+}
+
+e2e_record_stop() {
+    kill "$E2E_REC_PID" 2>/dev/null || true
+    wait "$E2E_REC_PID" 2>/dev/null || true
+    sox -t raw -r 44100 -e signed -b 16 -c 1 "$E2E_WORK/$E2E_REC_NAME.raw" \
+        "$E2E_WORK/$E2E_REC_NAME.wav"
+}
+
+# RMS of recording $1 from second $2 for $3 seconds.
+e2e_rms() {
+    sox "$E2E_WORK/$1.wav" -n trim "$2" "$3" stat 2>&1 | awk '/RMS +amplitude/ { print $3 }'
+}
+e2e_loud() { awk -v v="$1" 'BEGIN { exit !(v > 0.02) }'; }
+e2e_quiet() { awk -v v="$1" 'BEGIN { exit !(v < 0.002) }'; }

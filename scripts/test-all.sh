@@ -32,13 +32,15 @@ native() {
 }
 windows() {
     cmake --preset mingw >/dev/null && cmake --build --preset mingw &&
-        scripts/wine-prefix.sh >/dev/null && ctest --preset mingw
+        scripts/wine-prefix.sh >/dev/null &&
+        xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" ctest --preset mingw
 }
 
 step native-suite native
 step windows-suite-under-wine windows
 step window-e2e e2e/window_e2e.sh
 step sound-e2e e2e/sound_e2e.sh
+step clock-e2e e2e/clock_e2e.sh
 
 echo
 [ -z "$failures" ] || echo "failed:$failures"
