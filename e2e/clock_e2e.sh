@@ -42,7 +42,7 @@ write_config "[整点报时]
 # 14:00:00 comes five seconds after the start.
 wineserver -k 2>/dev/null || true
 e2e_record_start chime
-(cd "$prog" && exec faketime '@2026-12-08 13:59:55' wine ./horalune.exe) >"$E2E_WORK/wine.log" 2>&1 &
+(cd "$prog" && exec faketime '2026-12-08 13:59:55' wine ./horalune.exe) >"$E2E_WORK/wine.log" 2>&1 &
 clock_pid=$!
 E2E_PIDS="$E2E_PIDS $clock_pid"
 win=$(e2e_wait_window Horalune 60) || e2e_fail "no Horalune window appeared"

@@ -104,7 +104,9 @@ void IniText::set(std::string_view section, std::string_view key, std::string_vi
         return;
     }
     if (!lines_.empty()) terminate(lines_.size() - 1);
-    lines_.push_back({"[" + std::string(section) + "]", ending});
+    std::string header = "[";
+    header.append(section).append("]");
+    lines_.push_back({std::move(header), ending});
     lines_.push_back({item, ending});
 }
 
