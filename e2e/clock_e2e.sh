@@ -26,6 +26,10 @@ cp "$prog/beep.wav" "$media/ding.wav"
 write_config() {
     printf '%s' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
 }
+# Rows of the last two items below the menu's top (the menu opens at the pointer), for the
+# dialog font the Wine prefix maps to WenQuanYi Micro Hei.
+exit_row=183
+about_row=200
 shot() {
     import -window root "$shots/$1.png"
     convert "$shots/$1.png" "$E2E_WORK/$1.ppm"
@@ -39,15 +43,16 @@ write_config "[整点报时]
 声音路径=$beep
 是否震动=真"
 
-# 14:00:00 comes five seconds after the start.
+# 14:00:00 comes a while after the start (Wine takes its time under faketime).
 wineserver -k 2>/dev/null || true
 e2e_record_start chime
-(cd "$prog" && exec faketime '2026-12-08 13:59:55' wine ./horalune.exe) >"$E2E_WORK/wine.log" 2>&1 &
+started=$(date +%s)
+(cd "$prog" && exec env NO_FAKE_STAT=1 faketime '2026-12-08 13:59:40' wine ./horalune.exe) >"$E2E_WORK/wine.log" 2>&1 &
 clock_pid=$!
 E2E_PIDS="$E2E_PIDS $clock_pid"
 win=$(e2e_wait_window Horalune 60) || e2e_fail "no Horalune window appeared"
-# Wait until well past 14:00:00 in the clock's time: the chime rings, and repeats.
-sleep 9
+# Wait until 14:00:08 in the clock's time: the chime rang at 14:00:00 and repeats since.
+while [ $(($(date +%s) - started)) -lt 28 ]; do sleep 0.2; done
 shot ringing
 eval "$(xdotool getwindowgeometry --shell "$win")"
 cx=$((X + 82))
@@ -56,7 +61,7 @@ cy=$((Y + 82))
 # Hands: at 14:00:0x the hour hand points at 2 o'clock (-30 degrees), the minute hand up.
 hour=$(px darkest "$E2E_WORK/ringing.ppm" $((cx + 35)) $((cy - 20)))
 minute=$(px darkest "$E2E_WORK/ringing.ppm" "$cx" $((cy - 45)))
-blank=$(px darkest "$E2E_WORK/ringing.ppm" $((cx - 35)) $((cy + 20)))
+blank=$(px darkest "$E2E_WORK/ringing.ppm" $((cx - 18)) $((cy + 14)))
 echo "hands: darkest at the hour hand $hour, the minute hand $minute, the empty side $blank"
 [ "$hour" -lt 90 ] && [ "$minute" -lt 90 ] && [ "$blank" -gt 120 ] ||
     e2e_fail "the hands do not show 14:00 (see $shots/ringing.png)"
@@ -81,10 +86,10 @@ change=$(px diff "$E2E_WORK/before-hover.ppm" "$E2E_WORK/hover.ppm" $((X + 100))
 echo "hover: button 1 changed by $change on average"
 awk -v c="$change" 'BEGIN { exit !(c > 8) }' || e2e_fail "hovering a button shows no icon"
 
-# A right click on the button with a WAV plays it once.
+# A right click on button 10 (its shipped sound is ding.wav) plays it once.
 e2e_record_start button
 sleep 0.3
-xdotool mousemove $((X + 116)) $((Y + 24)) click 3
+xdotool mousemove $((X + 24)) $((Y + 49)) click 3
 sleep 2
 e2e_record_stop
 button_rms=$(e2e_rms button 0.3 1.2)
@@ -103,10 +108,10 @@ awk -v c="$opened" 'BEGIN { exit !(c > 20) }' || e2e_fail "no menu opened (see $
 xdotool key Escape
 sleep 0.5
 
-# "关于" (the last item), then "看够了".
+# "关于", then "看够了".
 xdotool mousemove $((X + 60)) $((Y + 60)) click 3
 sleep 0.8
-xdotool key Up Return
+xdotool mousemove $((X + 100)) $((Y + 60 + about_row)) click 1
 about=$(e2e_wait_window '关于 Horalune' 10) || e2e_fail "the about window did not open"
 sleep 1
 shot about
@@ -142,11 +147,12 @@ echo "drag: the window moved from $before_x,$before_y to $X,$Y"
 [ "$X" -ne "$before_x" ] || [ "$Y" -ne "$before_y" ] || e2e_fail "dragging the face did not move it"
 shot dragged
 
-# "退出" (the item before the last) ends the program, disarming the shutdown.
+# "退出" ends the program, disarming the shutdown.
 printf '[定时关机]\r\n%s\r\n' "$(printf '是否定时关机=真' | iconv -f UTF-8 -t GBK)" >>"$prog/config.ini"
 xdotool mousemove $((X + 60)) $((Y + 60)) click 3
 sleep 0.8
-xdotool key Up Up Return
+shot exit-menu
+xdotool mousemove $((X + 100)) $((Y + 60 + exit_row)) click 1
 for _ in $(seq 50); do clock_alive || break; sleep 0.1; done
 clock_alive && e2e_fail "退出 did not end the program"
 grep -q "$(printf '是否定时关机=假' | iconv -f UTF-8 -t GBK)" "$prog/config.ini" ||

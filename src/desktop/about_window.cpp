@@ -11,7 +11,7 @@ constexpr std::string_view kTitleStrip = "标签33";
 constexpr std::string_view kEmailLink = "超级链接框1";
 constexpr std::string_view kSiteLink = "超级链接框2";
 constexpr std::string_view kCloseButton = "开始";
-constexpr std::string_view kEmail = "horalune@example.org";
+constexpr std::string_view kEmail = "hl@example.org";
 constexpr std::string_view kSite = "https://horalune.example.org/";
 
 WindowDesign make_design() {
@@ -32,7 +32,7 @@ WindowDesign make_design() {
     d.controls.push_back({kEmailLink,
                           ControlKind::hyperlink,
                           {68, 97, 144, 24},
-                          "电子邮件：horalune@example.org",
+                          "电子邮件：hl@example.org",
                           0,
                           true,
                           {},
@@ -42,8 +42,8 @@ WindowDesign make_design() {
     d.controls.push_back({"标签3",
                           ControlKind::label,
                           {21, 136, 320, 60},
-                          "欢迎使用 Horalune，愿它每天准时陪伴您的工作与生活。"
-                          "新版本、使用技巧和意见反馈，请访问我们的网站。",
+                          "欢迎使用 Horalune！愿它每天准时陪伴您。"
+                          "新版本和使用技巧，请访问我们的网站：",
                           0,
                           true,
                           {},
@@ -52,7 +52,7 @@ WindowDesign make_design() {
     d.controls.push_back({kSiteLink,
                           ControlKind::hyperlink,
                           {105, 178, 84, 16},
-                          "Horalune 网站",
+                          "访问网站",
                           0,
                           true,
                           {},
