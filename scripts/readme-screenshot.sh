@@ -24,7 +24,7 @@ printf '%s' "[时钟配置]
 wineserver -k 2>/dev/null || true
 # A light desktop behind the clock, as most users have.
 xsetroot -solid '#dfe7ef' 2>/dev/null || true
-(cd "$prog" && exec faketime '2026-12-08 10:08:35' wine ./horalune.exe) >/dev/null 2>&1 &
+(cd "$prog" && exec env NO_FAKE_STAT=1 faketime '2026-12-08 10:08:35' wine ./horalune.exe) >/dev/null 2>&1 &
 E2E_PIDS="$E2E_PIDS $!"
 win=$(e2e_wait_window Horalune 60) || e2e_fail "no Horalune window appeared"
 sleep 3
