@@ -7,6 +7,7 @@
 #include "config/names.h"
 #include "desktop/about_window.h"
 #include "desktop/menus.h"
+#include "events/vibration.h"
 
 namespace horalune {
 
@@ -64,6 +65,9 @@ void Application::start_up() {
     analog_->refresh();
     tick_ = std::make_unique<SecondTick>(platform_, globals_, *analog_, *this);
     analog_->form().on_timer(kSecondTimer, [this] { (*tick_)(); });
+    analog_->form().on_timer(kVibrateTimer, [this] {
+        vibrate_step(platform_, globals_, *analog_, kNoWindow);  // the digital clock comes later
+    });
 }
 
 void Application::load_hand_settings() {

@@ -14,6 +14,7 @@ void AppFixture::write_config(const std::string& utf8_text) {
 }
 
 Application& AppFixture::start() {
+    app.reset();  // the old program lets go of the desktop before the new one takes it
     app = std::make_unique<Application>(platform);
     app->create();
     return *app;

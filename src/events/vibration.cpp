@@ -1,0 +1,34 @@
+#include "events/vibration.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "analog/analog_window.h"
+#include "config/config.h"
+#include "config/convert.h"
+#include "config/names.h"
+
+namespace horalune {
+
+namespace {
+
+void shift(Platform& platform, WindowId window, double d) {
+    const Rect r = platform.window_rect(window);
+    platform.move_window(window, static_cast<int>(std::trunc(r.left + d)),
+                         static_cast<int>(std::trunc(r.top + d)));
+}
+
+}  // namespace
+
+void vibrate_step(Platform& platform, Globals& globals, AnalogWindow& analog, WindowId digital) {
+    const int interval = analog.form().interval(analog_names::kVibrateTimer);
+    const cfg::Name section = interval == 250 ? cfg::kChime : cfg::kReminder;
+    const auto level = static_cast<std::uint8_t>(
+        to_integer(config_read(globals.config_path, section, cfg::kVibrateLevel)));
+    const double d = (globals.vibrate_phase == 1 ? -3.0 : 3.0) * level;
+    shift(platform, analog.form().window(), d);
+    if (digital != kNoWindow) shift(platform, digital, d);
+    globals.vibrate_phase = globals.vibrate_phase == 1 ? 0 : 1;
+}
+
+}  // namespace horalune
