@@ -9,6 +9,7 @@
 #include "config/config.h"
 #include "config/time_of_day.h"
 #include "platform/headless/headless_platform.h"
+#include "support/quiet_sink.h"
 #include "support/temp_dir.h"
 
 namespace horalune {
@@ -29,7 +30,7 @@ struct RecordingActions : TickActions {
     void set_tray_tip(const std::string& t) override { tips.push_back(t); }
 };
 
-class SecondTickTest : public ::testing::Test, public EventSink {
+class SecondTickTest : public ::testing::Test, public testing::QuietSink {
   protected:
     SecondTickTest() {
         globals.config_path = dir.file("config.ini");
@@ -56,14 +57,6 @@ class SecondTickTest : public ::testing::Test, public EventSink {
     }
 
     void on_timer(WindowId, int id) override { window->form().dispatch_timer(id); }
-    void on_mouse_down(WindowId, MouseButton, int, int) override {}
-    void on_mouse_up(WindowId, MouseButton, int, int) override {}
-    void on_mouse_move(WindowId, int, int) override {}
-    bool on_key_down(WindowId, int) override { return false; }
-    bool on_close_request(WindowId) override { return true; }
-    void on_mouse_leave(WindowId) override {}
-    void on_tray_click(WindowId, MouseButton) override {}
-    void on_control(WindowId, int, ControlEvent) override {}
 
     testing::TempDir dir;
     HeadlessPlatform platform;

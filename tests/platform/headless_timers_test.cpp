@@ -6,11 +6,12 @@
 #include <vector>
 
 #include "platform/headless/headless_platform.h"
+#include "support/quiet_sink.h"
 
 namespace horalune {
 namespace {
 
-struct Recorder : EventSink {
+struct Recorder : testing::QuietSink {
     HeadlessPlatform* platform = nullptr;
     std::vector<std::pair<int, int>> fired;  // (timer id, second of the local time)
     std::function<void(int)> on_fire;
@@ -18,14 +19,6 @@ struct Recorder : EventSink {
         fired.emplace_back(id, platform->now().second);
         if (on_fire) on_fire(id);
     }
-    void on_mouse_down(WindowId, MouseButton, int, int) override {}
-    void on_mouse_up(WindowId, MouseButton, int, int) override {}
-    void on_mouse_move(WindowId, int, int) override {}
-    bool on_key_down(WindowId, int) override { return false; }
-    bool on_close_request(WindowId) override { return true; }
-    void on_mouse_leave(WindowId) override {}
-    void on_tray_click(WindowId, MouseButton) override {}
-    void on_control(WindowId, int, ControlEvent) override {}
 };
 
 TEST(HeadlessTimersTest, FireInTimeOrderAndStop) {
