@@ -1,83 +1,24 @@
 // The Win32 back-end's windows and event loop, run for real under Wine (needs a display):
-// geometry, input in client coordinates, swallowed keys and vetoed closes, timers, painting and
-// the cut-out shape.
+// geometry, input in client coordinates, the mouse leaving, swallowed keys and vetoed closes,
+// plain and wall-clock aligned timers, painting and the cut-out shape.
 #ifdef _WIN32
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <algorithm>
-#include <functional>
-#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "platform/win32/wide.h"
-#include "platform/win32/win32_platform.h"
+#include "e2e/win32_recorder.h"
+#include "platform/win32/aligned_timer.h"
 #include "platform/win32/window_shape.h"
 
 namespace horalune {
 namespace {
 
-struct Recorder : EventSink {
-    std::vector<std::string> events;
-    bool consume_keys = false;
-    bool allow_close = false;
-    std::function<void(int)> timer_action;
-
-    void on_timer(WindowId, int id) override {
-        events.push_back("timer " + std::to_string(id));
-        if (timer_action) timer_action(id);
-    }
-    void on_mouse_down(WindowId, MouseButton b, int x, int y) override { mouse("down", b, x, y); }
-    void on_mouse_up(WindowId, MouseButton b, int x, int y) override { mouse("up", b, x, y); }
-    void on_mouse_move(WindowId, int x, int y) override {
-        events.push_back("move " + std::to_string(x) + "," + std::to_string(y));
-    }
-    bool on_key_down(WindowId, int key) override {
-        events.push_back("key " + std::to_string(key));
-        return consume_keys;
-    }
-    bool on_close_request(WindowId) override {
-        events.push_back("close");
-        return allow_close;
-    }
-    void mouse(const char* what, MouseButton b, int x, int y) {
-        events.push_back(std::string(what) + (b == MouseButton::left ? " left " : " right ") +
-                         std::to_string(x) + "," + std::to_string(y));
-    }
-};
-
-class Win32WindowTest : public ::testing::Test {
-  protected:
-    std::unique_ptr<Platform> platform = make_win32_platform();
-    Recorder sink;
-    WindowId window = kNoWindow;
-    HWND hwnd = nullptr;
-
-    void SetUp() override {
-        platform->set_event_sink(&sink);
-        // Wine without an X display cannot make windows at all: say so instead of failing.
-        const WindowId probe =
-            platform->create_window(WindowSpec{"probe", Rect{0, 0, 1, 1}, true, false, false});
-        if (probe == kNoWindow) GTEST_SKIP() << "no window can be created here (no display?)";
-        platform->destroy_window(probe);
-    }
-
-    // A window with a title unique to the test, so that the native handle can be found.
-    bool open(Rect rect, bool visible) {
-        const std::string title = std::string("horalune test ") +
-                                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        window = platform->create_window(WindowSpec{title, rect, true, false, visible});
-        hwnd = FindWindowW(nullptr, widen(title).c_str());
-        return window != kNoWindow && hwnd != nullptr;
-    }
-
-    // Handles everything posted so far, then returns.
-    void drain() {
-        platform->quit(0);
-        EXPECT_EQ(platform->run_event_loop(), 0);
-    }
-};
+using testing::Win32Test;
+using Win32WindowTest = Win32Test;
 
 TEST_F(Win32WindowTest, GeometryAndVisibility) {
     ASSERT_TRUE(open(Rect{40, 50, 120, 90}, false));
@@ -194,6 +135,114 @@ TEST_F(Win32WindowTest, PresentPaintsThePictureAndTheShapeCutsTheWindow) {
     platform->set_window_shape(window, Image());  // back to the whole rectangle
     EXPECT_EQ(GetWindowRgn(hwnd, region), ERROR);
     DeleteObject(region);
+}
+
+TEST_F(Win32WindowTest, ActivationBringsTheWindowToTheForeground) {
+    ASSERT_TRUE(open(Rect{10, 10, 60, 60}, true));
+    const auto [other, other_hwnd] = open_window(Rect{100, 10, 60, 60}, true, " other");
+    for (const auto& [id, native] : {std::pair{window, hwnd}, std::pair{other, other_hwnd}}) {
+        platform->activate_window(id);
+        EXPECT_EQ(GetForegroundWindow(), native);
+    }
+}
+
+TEST_F(Win32WindowTest, LeavingTheWindowIsReportedOncePerVisit) {
+    ASSERT_TRUE(open(Rect{100, 100, 80, 80}, true));
+    for (int visit = 1; visit <= 2; ++visit) {
+        SetCursorPos(140, 140);
+        ASSERT_TRUE(pump_until(
+            [&] { return !sink.events.empty() && sink.events.back().rfind("move", 0) == 0; }, 2000))
+            << "no move in visit " << visit;
+        SetCursorPos(400, 400);
+        ASSERT_TRUE(pump_until([&] { return sink.count("leave") == visit; }, 2000))
+            << "no leave in visit " << visit;
+    }
+    pump_until([] { return false; }, 200);  // nothing more trickles in
+    EXPECT_EQ(sink.count("leave"), 2);
+}
+
+TEST_F(Win32WindowTest, DragMovesTheWindowWithTheMouseUntilTheButtonGoesUp) {
+    ASSERT_TRUE(open(Rect{100, 100, 80, 80}, true));
+    const auto send_mouse = [](DWORD flags, int x, int y) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        // Absolute coordinates run from 0 to 65535 across the primary screen.
+        input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        SendInput(1, &input, sizeof input);
+    };
+    send_mouse(0, 140, 140);
+    send_mouse(MOUSEEVENTF_LEFTDOWN, 140, 140);
+    ASSERT_TRUE(pump_until([&] { return sink.count("down left 40,40") == 1; }, 2000));
+    // The user moves and lets go while the drag runs.
+    std::thread user([&] {
+        Sleep(200);
+        send_mouse(0, 170, 150);
+        Sleep(100);
+        send_mouse(0, 200, 230);
+        Sleep(100);
+        send_mouse(MOUSEEVENTF_LEFTUP, 200, 230);
+    });
+    platform->begin_window_drag(window);
+    user.join();
+    EXPECT_EQ(platform->window_rect(window), (Rect{160, 190, 80, 80}));
+}
+
+TEST_F(Win32WindowTest, AlignedTimerTicksJustAfterWholeSecondsOfTheWallClock) {
+    ASSERT_TRUE(open(Rect{10, 10, 50, 50}, false));
+    std::vector<SYSTEMTIME> ticks;
+    sink.timer_action = [&](int id) {
+        if (id != 4) return;
+        SYSTEMTIME now{};
+        GetLocalTime(&now);
+        ticks.push_back(now);
+        if (ticks.size() == 4) platform->quit(4);
+    };
+    platform->set_aligned_timer(window, 4, 1000);
+    EXPECT_EQ(platform->run_event_loop(), 4);
+    ASSERT_EQ(ticks.size(), 4u);
+    for (std::size_t i = 0; i < ticks.size(); ++i) {
+        EXPECT_LT(ticks[i].wMilliseconds, 100) << "tick " << i;
+        // One tick per second: none skipped, none twice.
+        if (i > 0) {
+            EXPECT_EQ(ticks[i].wSecond, (ticks[i - 1].wSecond + 1) % 60) << "tick " << i;
+        }
+    }
+
+    // Interval 0 stops it, as for a plain timer.
+    sink.events.clear();
+    platform->set_aligned_timer(window, 4, 0);
+    sink.timer_action = [&](int id) {
+        if (id == 9) platform->quit(9);
+    };
+    platform->set_timer(window, 9, 1300);
+    EXPECT_EQ(platform->run_event_loop(), 9);
+    EXPECT_EQ(sink.events, std::vector<std::string>{"timer 9"});
+}
+
+TEST(Win32AlignedWaitTest, AimsJustPastTheNextBoundaryAndHoldsBackEarlyTicks) {
+    struct Case {
+        std::int64_t now;
+        int interval;
+        bool early;
+        int delay;
+    };
+    const int m = win32::kAlignedMarginMs;
+    const Case cases[] = {
+        {5000, 1000, false, 1000 + m},  // right on a boundary
+        {5000 + m, 1000, false, 1000},  // where ticks are aimed: a steady second
+        {5949, 1000, false, 51 + m},    // late, but this second still needs its tick
+        {5990, 1000, true, 10 + m},     // early for 6 s: held back, tried again just after
+        {-10, 1000, true, 10 + m},      // before the epoch the same arithmetic holds
+        {90, 100, true, 10 + m},        // short intervals have a short early window
+        {70, 100, false, 30 + m},
+    };
+    for (const Case& c : cases) {
+        const win32::AlignedWait wait = win32::aligned_wait(c.now, c.interval);
+        EXPECT_EQ(wait.early, c.early) << c.now << " / " << c.interval;
+        EXPECT_EQ(wait.delay_ms, c.delay) << c.now << " / " << c.interval;
+    }
 }
 
 TEST(Win32WindowShapeTest, RegionHoldsExactlyTheNonWhitePixels) {

@@ -1,12 +1,16 @@
-// The Win32 platform's class, shared by the files that implement it (system, windows, event
-// loop, sound). Only the back-end includes this; the program sees win32_platform.h.
+// The Win32 platform's class, shared by the files that implement it (windows, event loop,
+// controls, shell, sound, ...). Only the back-end includes this; the program sees win32_platform.h.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/win32/sound.h"
@@ -15,13 +19,37 @@ namespace horalune::win32 {
 
 class Win32Platform;
 
+struct GdiDeleter {
+    void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiDeleter>;
+
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+// A native child control of a top-level window.
+struct NativeControl {
+    ControlType type = ControlType::label;
+    HWND hwnd = nullptr;
+    Image picture;  // pictures only, drawn on WM_DRAWITEM
+};
+
 // What the window procedure knows about one of the program's top-level windows.
 struct NativeWindow {
     Win32Platform* owner = nullptr;
     WindowId id = kNoWindow;
     HWND hwnd = nullptr;
-    std::string title;  // for the trace
-    Image content;      // the last presented picture, painted on WM_PAINT
+    std::string title;                    // for the trace
+    Image content;                        // the last presented picture, painted on WM_PAINT
+    std::vector<NativeControl> controls;  // control id = index + 1
+    std::vector<OwnedFont> fonts;         // the controls' fonts; freed after the controls
+    std::map<int, int> aligned_timers;    // timer id -> interval, re-armed after each tick
+    bool tracking_leave = false;          // TrackMouseEvent asked for WM_MOUSELEAVE
+    bool modal = false;                   // a run_modal loop runs until end_modal
+    std::uint64_t menu_opened_at = 0;     // GetTickCount64() while a popup menu is tracked
+    std::optional<std::string> tray_tip;  // set while the window owns a tray icon
 };
 
 class Win32Platform final : public Platform {
@@ -44,8 +72,19 @@ class Win32Platform final : public Platform {
     Rect window_rect(WindowId window) override;
     void set_window_shape(WindowId window, const Image& mask) override;
     void present(WindowId window, const Image& content) override;
+    void activate_window(WindowId window) override;
+    void begin_window_drag(WindowId window) override;
+    int popup_menu(WindowId owner, const std::vector<PopupItem>& items) override;
+    int create_control(WindowId window, const ControlSpec& spec) override;
+    void set_control_text(WindowId window, int control, const std::string& text) override;
+    void run_modal(WindowId window) override;
+    void end_modal(WindowId window) override;
+    void open_link(const std::string& target) override;
+    void message_box(WindowId owner, const std::string& text, const std::string& title,
+                     MessageIcon icon) override;
 
     void set_timer(WindowId window, int timer_id, int interval_ms) override;
+    void set_aligned_timer(WindowId window, int timer_id, int interval_ms) override;
     void set_event_sink(EventSink* sink) override;
     int run_event_loop() override;
     void quit(int exit_code) override;
@@ -54,18 +93,30 @@ class Win32Platform final : public Platform {
     void play_mp3(const std::string& path) override;
     void stop_sound() override;
 
+    void set_tray_icon(WindowId owner, const std::string& tip) override;
+    void remove_tray_icon(WindowId owner) override;
+    bool start_process(const std::string& command_line) override;
+    void send_media_command(const std::string& command) override;
+    bool dialup_connected() override;
+    void dialup_hang_up() override;
+
     // For the window procedure.
     EventSink* sink() const { return sink_; }
     // The native window is gone (WM_NCDESTROY): drop our record of it.
     void forget(WindowId window);
+    // The small program icon for the tray; null when the executable has none.
+    HICON tray_icon();
 
   private:
     HWND hwnd_of(WindowId window) const;
+    NativeWindow* record_of(WindowId window) const;
 
     std::map<WindowId, std::unique_ptr<NativeWindow>> windows_;
     WindowId next_id_ = 1;
     EventSink* sink_ = nullptr;
     SoundPlayer sound_;
+    OwnedIcon tray_icon_;
+    bool tray_icon_loaded_ = false;
 };
 
 // The window procedure of every top-level window (event_loop.cpp).
@@ -73,6 +124,27 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
 
 // Paints the window's last presented picture (window.cpp).
 void paint(NativeWindow& window);
+
+// Messages a top-level window passes on before its own handling. Each returns true when it
+// handled the message, with the result in `result`.
+// Notifications, colours and drawing of the native controls (controls.cpp).
+bool handle_control_message(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam,
+                            LRESULT& result);
+// The tray icon's callback and the shell's restart (shell_tray.cpp).
+bool handle_tray_message(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam,
+                         LRESULT& result);
+// Takes the window's tray icon away; the window is going (shell_tray.cpp).
+void remove_tray(NativeWindow& window);
+// WM_CANCELMODE while the window's popup menu has just opened: true when the menu stays open
+// (shell_menu.cpp).
+bool keep_menu_open(NativeWindow& window);
+// An aligned timer ticked: re-arms it for the next boundary. False when the tick came early and
+// must not reach the program (aligned_timer.cpp).
+bool aligned_tick(NativeWindow& window, int timer_id);
+
+constexpr UINT kTrayMessage = WM_APP + 1;
+constexpr UINT kTrayIconId = 1;               // one icon per window; the window tells them apart
+constexpr UINT kRefocusMessage = WM_APP + 2;  // takes the foreground back for an open menu
 
 // SetTimer refuses nothing, but 0 reads as "no id" in places; the native id is one more.
 constexpr UINT_PTR native_timer_id(int timer_id) {

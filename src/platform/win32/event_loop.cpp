@@ -1,5 +1,5 @@
 // The window procedure and message loop: turns Win32 messages into EventSink calls, and timers.
-// Does not translate accelerators or run modal loops; dialogs bring their own loops.
+// Does not translate accelerators; modal windows run their loops in modal.cpp.
 #include <windowsx.h>
 
 #include "platform/win32/backend.h"
@@ -24,6 +24,11 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
     }
     NativeWindow* window = window_of(hwnd);
     if (window == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
+    LRESULT result = 0;
+    if (handle_control_message(*window, message, wparam, lparam, result) ||
+        handle_tray_message(*window, message, wparam, lparam, result)) {
+        return result;
+    }
     // The sink may destroy this window; after a call into it only the locals are safe.
     const WindowId id = window->id;
     EventSink* sink = window->owner->sink();
@@ -36,6 +41,9 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
             return 0;
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers the whole client area
+        case WM_DESTROY:
+            remove_tray(*window);
+            break;
         case WM_NCDESTROY: {
             Win32Platform* owner = window->owner;
             SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
@@ -48,14 +56,23 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
             if (may_close && IsWindow(hwnd)) DestroyWindow(hwnd);
             return 0;
         }
+        case WM_CANCELMODE:
+            if (keep_menu_open(*window)) return 0;
+            break;
+        case kRefocusMessage:
+            SetForegroundWindow(hwnd);
+            return 0;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             // A consumed key never reaches DefWindowProc, so Alt+F4 can be swallowed.
             if (sink != nullptr && sink->on_key_down(id, static_cast<int>(wparam))) return 0;
             break;
-        case WM_TIMER:
-            if (sink != nullptr) sink->on_timer(id, platform_timer_id(wparam));
+        case WM_TIMER: {
+            const int timer_id = platform_timer_id(wparam);
+            if (!aligned_tick(*window, timer_id)) return 0;
+            if (sink != nullptr) sink->on_timer(id, timer_id);
             return 0;
+        }
         case WM_LBUTTONDOWN:
             if (sink != nullptr) sink->on_mouse_down(id, MouseButton::left, x, y);
             return 0;
@@ -69,7 +86,15 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
             if (sink != nullptr) sink->on_mouse_up(id, MouseButton::right, x, y);
             return 0;
         case WM_MOUSEMOVE:
+            if (!window->tracking_leave) {
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd, 0};
+                window->tracking_leave = TrackMouseEvent(&track) != 0;
+            }
             if (sink != nullptr) sink->on_mouse_move(id, x, y);
+            return 0;
+        case WM_MOUSELEAVE:
+            window->tracking_leave = false;  // the next move asks again
+            if (sink != nullptr) sink->on_mouse_leave(id);
             return 0;
         default:
             break;
@@ -78,8 +103,10 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
 }
 
 void Win32Platform::set_timer(WindowId window, int timer_id, int interval_ms) {
-    const HWND hwnd = hwnd_of(window);
-    if (hwnd == nullptr || timer_id < 0) return;
+    NativeWindow* record = record_of(window);
+    if (record == nullptr || timer_id < 0) return;
+    record->aligned_timers.erase(timer_id);  // a plain timer from now on
+    const HWND hwnd = record->hwnd;
     if (interval_ms <= 0) {
         KillTimer(hwnd, native_timer_id(timer_id));
     } else {

@@ -1,5 +1,5 @@
 // Top-level windows: borderless popups cut to a mask, showing a program-drawn picture.
-// Does not create controls, menus or tray icons; those live in their own files.
+// Does not create controls, menus or tray icons, nor move windows by drag; those live elsewhere.
 #include <string>
 #include <vector>
 
@@ -41,9 +41,14 @@ Win32Platform::~Win32Platform() {
     for (HWND hwnd : open) DestroyWindow(hwnd);
 }
 
-HWND Win32Platform::hwnd_of(WindowId window) const {
+NativeWindow* Win32Platform::record_of(WindowId window) const {
     const auto it = windows_.find(window);
-    return it == windows_.end() ? nullptr : it->second->hwnd;
+    return it == windows_.end() ? nullptr : it->second.get();
+}
+
+HWND Win32Platform::hwnd_of(WindowId window) const {
+    const NativeWindow* record = record_of(window);
+    return record == nullptr ? nullptr : record->hwnd;
 }
 
 void Win32Platform::forget(WindowId window) {
@@ -146,10 +151,10 @@ void paint(NativeWindow& window) {
                           picture.pixels.data(), &info, DIB_RGB_COLORS);
         ExcludeClipRect(dc, 0, 0, picture.width, picture.height);
     }
-    // Whatever the picture does not cover.
+    // Whatever the picture does not cover; windows of native controls look like dialogs.
     RECT client{};
     GetClientRect(window.hwnd, &client);
-    FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    FillRect(dc, &client, GetSysColorBrush(window.controls.empty() ? COLOR_WINDOW : COLOR_BTNFACE));
     EndPaint(window.hwnd, &ps);
 }
 

@@ -1,0 +1,117 @@
+// The tray icon of a window: added or updated with its tip, brought back after the shell
+// restarts, clicks reported to the program. Does not show balloons or animate the icon.
+// These headers need <windows.h> before them.
+// clang-format off
+#include <windows.h>
+#include <shellapi.h>
+// clang-format on
+
+#include <algorithm>
+
+#include "platform/win32/backend.h"
+#include "platform/win32/trace.h"
+#include "platform/win32/wide.h"
+
+namespace horalune::win32 {
+namespace {
+
+UINT taskbar_created() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+NOTIFYICONDATAW tray_data(const NativeWindow& window) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window.hwnd;
+    data.uID = kTrayIconId;
+    return data;
+}
+
+// Copies as much of the tip as fits, never half of a surrogate pair.
+template <std::size_t N>
+void copy_tip(wchar_t (&field)[N], const std::wstring& tip) {
+    std::size_t n = std::min(tip.size(), N - 1);
+    if (n > 0 && n < tip.size() && IS_HIGH_SURROGATE(tip[n - 1])) --n;
+    tip.copy(field, n);
+    field[n] = L'\0';
+}
+
+enum class TrayResult { updated, added, failed };
+
+TrayResult show_tray(NativeWindow& window, HICON icon) {
+    NOTIFYICONDATAW data = tray_data(window);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = kTrayMessage;
+    data.hIcon = icon;
+    copy_tip(data.szTip, widen(window.tray_tip.value_or("")));
+    // Modify first: after the shell restarted the icon is gone and is simply added again.
+    if (Shell_NotifyIconW(NIM_MODIFY, &data)) return TrayResult::updated;
+    return Shell_NotifyIconW(NIM_ADD, &data) ? TrayResult::added : TrayResult::failed;
+}
+
+}  // namespace
+
+HICON Win32Platform::tray_icon() {
+    if (!tray_icon_loaded_) {
+        tray_icon_loaded_ = true;
+        tray_icon_.reset(static_cast<HICON>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    }
+    return tray_icon_.get();
+}
+
+void Win32Platform::set_tray_icon(WindowId owner, const std::string& tip) {
+    NativeWindow* record = record_of(owner);
+    if (record == nullptr) return;
+    const bool changed = record->tray_tip != tip;
+    record->tray_tip = tip;
+    const TrayResult result = show_tray(*record, tray_icon());
+    // Called every second with the same tip: only news reaches the trace.
+    if (result == TrayResult::failed) {
+        trace("tray failed \"" + tip + "\"");
+    } else if (changed || result == TrayResult::added) {
+        trace("tray set \"" + tip + "\"");
+    }
+}
+
+void Win32Platform::remove_tray_icon(WindowId owner) {
+    if (NativeWindow* record = record_of(owner)) remove_tray(*record);
+}
+
+void remove_tray(NativeWindow& window) {
+    if (!window.tray_tip) return;
+    window.tray_tip.reset();
+    NOTIFYICONDATAW data = tray_data(window);
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    trace("tray removed");
+}
+
+bool handle_tray_message(NativeWindow& window, UINT message, WPARAM, LPARAM lparam,
+                         LRESULT& result) {
+    if (message == taskbar_created() && taskbar_created() != 0) {
+        if (window.tray_tip && show_tray(window, window.owner->tray_icon()) != TrayResult::failed) {
+            trace("tray set again after the shell restarted");
+        }
+        result = 0;
+        return true;
+    }
+    if (message != kTrayMessage) return false;
+    result = 0;
+    EventSink* sink = window.owner->sink();
+    if (sink == nullptr || !window.tray_tip) return true;
+    // Without NOTIFYICON_VERSION_4 lParam is the mouse message itself.
+    switch (LOWORD(lparam)) {
+        case WM_LBUTTONUP:
+            sink->on_tray_click(window.id, MouseButton::left);
+            break;
+        case WM_RBUTTONUP:
+            sink->on_tray_click(window.id, MouseButton::right);
+            break;
+        default:
+            break;
+    }
+    return true;
+}
+
+}  // namespace horalune::win32
