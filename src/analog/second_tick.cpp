@@ -30,14 +30,17 @@ void SecondTick::operator()() {
     const std::int64_t ms = to_local_ms(now);
     const std::int64_t second = ms / 1000 - (ms % 1000 < 0 ? 1 : 0);
     const std::int64_t delta = last_second_ ? second - *last_second_ : kCatchUpSeconds + 1;
+    // The mark moves before each check: the shutdown prompt is modal and ticks run inside it.
+    // They go on from the second being checked, and once they have moved the mark this
+    // (outer) tick leaves the rest to them.
     if (delta > 0 && delta <= kCatchUpSeconds) {
-        for (std::int64_t s = *last_second_ + 1; s <= second; ++s) {
+        for (std::int64_t s = *last_second_ + 1; s <= second && *last_second_ == s - 1; ++s) {
+            last_second_ = s;
             check_events(from_local_ms(s * 1000));
         }
-        last_second_ = second;
     } else if (delta > kCatchUpSeconds || delta < -kCatchUpSeconds) {
-        check_events(now);
         last_second_ = second;
+        check_events(now);
     }  // otherwise this second (or one just before it) was checked already
 
     actions_.set_tray_tip(tray_tip_text(platform_.now()));
@@ -47,6 +50,7 @@ void SecondTick::operator()() {
 }
 
 void SecondTick::check_events(const DateTime& at) {
+    if (on_check_) on_check_(at);
     chime(at);
     reminder(at);
     shutdown(at);

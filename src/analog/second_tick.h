@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "app/globals.h"
 #include "platform/platform.h"
@@ -35,6 +37,12 @@ class SecondTick {
     // The timed events of one wall-clock second (steps 2 to 4).
     void check_events(const DateTime& at);
 
+    // Called with the second at the start of each check_events: lets tests see which
+    // seconds the catch-up checked, and how often.
+    void on_check(std::function<void(const DateTime&)> observer) {
+        on_check_ = std::move(observer);
+    }
+
   private:
     void digital_text();
     void chime(const DateTime& at);
@@ -46,9 +54,10 @@ class SecondTick {
     Globals& globals_;
     AnalogWindow& analog_;
     TickActions& actions_;
-    // The last wall-clock second whose events were checked: a late or early timer must
-    // neither check a second twice nor skip one.
+    // The last wall-clock second whose events were checked, or are being checked: a late or
+    // early timer must neither check a second twice nor skip one.
     std::optional<std::int64_t> last_second_;
+    std::function<void(const DateTime&)> on_check_;
 };
 
 }  // namespace horalune

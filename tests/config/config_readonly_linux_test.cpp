@@ -1,5 +1,6 @@
-// Failed writes on Linux: a folder the user may not write to, and a full disk. The checks run
-// in a child process without root's rights, since root may write anywhere.
+// Failed writes on Linux: a folder or file the user may not write to, and a full disk, for
+// config.ini and the icon store. The checks run in a child process without root's rights,
+// since root may write anywhere.
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -7,7 +8,11 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "buttons/icon_store.h"
 #include "config/config.h"
 #include "support/temp_dir.h"
 
@@ -59,6 +64,79 @@ TEST(ConfigFailedWriteTest, FullDiskLeavesTheOldFileWhole) {
     EXPECT_EQ(config_read(ini, "定时提醒", "提醒文字"), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(mount_point), {}), 1);
     umount(mount_point.c_str());
+}
+
+// Unmounts on every way out of a test.
+struct SmallDisk {
+    std::string path;
+    bool mounted = false;
+    explicit SmallDisk(std::string at) : path(std::move(at)) {
+        std::filesystem::create_directory(path);
+        mounted = mount("tmpfs", path.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallDisk() {
+        if (mounted) umount(path.c_str());
+    }
+};
+
+std::vector<IconRecord> records_with_tooltips(const std::string& tip) {
+    std::vector<IconRecord> records(kIconRecordCount);
+    for (IconRecord& r : records) r.tooltip = tip;
+    return records;
+}
+
+TEST(IconStoreFailedWriteTest, ReadOnlyFolderOrStoreRefusesAndKeepsTheStore) {
+    testing::TempDir dir;
+    const std::string store = icon_store_path(dir.path(), kIconStoreName);
+    const std::string work = icon_store_path(dir.path(), kWorkingCopyName);
+    const std::string store_file =
+        dir.path() + "/" + std::string(kIconStoreName) + std::string(kIconStoreExtension);
+    const auto old_records = records_with_tooltips("旧");
+    const auto new_records = records_with_tooltips("新");
+    ASSERT_TRUE(save_icon_store(store, old_records));
+    ASSERT_TRUE(save_icon_store(work, new_records));
+    const std::string before = testing::read_bytes(store);
+    const auto try_to_replace = [&] {
+        if (copy_icon_store(work, store)) return 1;
+        if (save_icon_store(store, new_records)) return 2;
+        return load_icon_store(store) == old_records ? 0 : 3;
+    };
+
+    // The store is the user's, the folder is not: only the folder says no.
+    chmod(dir.path().c_str(), 0755);
+    ASSERT_EQ(chown(store_file.c_str(), 65534, 65534), 0);
+    EXPECT_EQ(as_ordinary_user(try_to_replace), 0);
+    EXPECT_EQ(testing::read_bytes(store), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.fs()), {}), 2);
+
+    // The folder is the user's, the store is read-only: refused, as Windows refuses it.
+    ASSERT_EQ(chown(dir.path().c_str(), 65534, 65534), 0);
+    chmod(store_file.c_str(), 0444);
+    EXPECT_EQ(as_ordinary_user(try_to_replace), 0);
+    EXPECT_EQ(testing::read_bytes(store), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.fs()), {}), 2);
+}
+
+TEST(IconStoreFailedWriteTest, FullDiskLeavesTheOldStoreWhole) {
+    testing::TempDir dir;
+    SmallDisk disk(dir.path() + "/small");
+    if (!disk.mounted) GTEST_SKIP() << "cannot mount a small tmpfs here";
+    const std::string store = icon_store_path(disk.path, kIconStoreName);
+    const auto old_records = records_with_tooltips("旧");
+    ASSERT_TRUE(save_icon_store(store, old_records));
+    const std::string before = testing::read_bytes(store);
+    // Far more than the disk holds; the working copy lives on the big disk.
+    std::vector<IconRecord> big = records_with_tooltips("新");
+    big[0].icon = std::string(100 * 1024, 'p');
+    const std::string work = icon_store_path(dir.path(), kWorkingCopyName);
+    ASSERT_TRUE(save_icon_store(work, big));
+
+    EXPECT_FALSE(save_icon_store(store, big));
+    EXPECT_EQ(testing::read_bytes(store), before);
+    EXPECT_FALSE(copy_icon_store(work, store));
+    EXPECT_EQ(testing::read_bytes(store), before);
+    EXPECT_EQ(load_icon_store(store), old_records);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(disk.path), {}), 1);
 }
 
 }  // namespace
