@@ -100,7 +100,10 @@ void IniText::set(std::string_view section, std::string_view key, std::string_vi
     if (first_section_end) {
         const std::size_t at = *first_section_end;
         terminate(at - 1);
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{item, ending});
+        // The new line ends as the one it follows: a lone CR taken from elsewhere in the file
+        // would join an empty LF line after it into one CRLF, and that line would be lost.
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at),
+                      Line{item, lines_[at - 1].ending});
         return;
     }
     if (!lines_.empty()) terminate(lines_.size() - 1);

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "ui/picture_guard.h"
+
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_NO_STDIO
 #define STBI_NO_LINEAR
@@ -27,6 +29,7 @@ namespace horalune {
 
 std::optional<Image> decode_picture(std::span<const std::uint8_t> bytes) {
     if (bytes.empty() || bytes.size() > static_cast<std::size_t>(INT_MAX)) return std::nullopt;
+    if (!decoder_can_take(bytes)) return std::nullopt;
     const int length = static_cast<int>(bytes.size());
     int w = 0, h = 0, channels = 0;
     if (!stbi_info_from_memory(bytes.data(), length, &w, &h, &channels)) return std::nullopt;

@@ -78,6 +78,14 @@ TEST_F(ConfigFileTest, AddsItemsToTheirSectionAndSectionsAtTheEnd) {
     }
 }
 
+TEST_F(ConfigFileTest, InsertedItemKeepsMixedLineEndingsApart) {
+    // The file's first line ends in a lone CR; an item inserted before an empty LF line must
+    // not end in CR, or the two would read back as one CRLF and the empty line would be gone.
+    write_bytes(ini, "[a]\rk=1\n\n[b]\n");
+    config_write(ini, "a", "new", "x");
+    EXPECT_EQ(raw(), "[a]\rk=1\nnew=x\n\n[b]\n");
+}
+
 TEST_F(ConfigFileTest, EveryTypedValueRoundTripsOnOneLine) {
     const std::string values[] = {
         "第一行\r\n第二行\n第三行",  // line breaks
