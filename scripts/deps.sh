@@ -6,7 +6,7 @@ set -eu
 packages="cmake ninja-build g++ googletest libgtest-dev libgmock-dev g++-mingw-w64-x86-64 \
 wine wine64 xvfb xdotool x11-utils imagemagick libstb-dev fonts-wqy-microhei \
 pulseaudio pulseaudio-utils sox libsox-fmt-mp3 faketime python3 clang-format \
-clang-14 libclang-rt-14-dev llvm-14"
+clang-14 libclang-rt-14-dev llvm-14 libbenchmark-dev"
 
 missing=
 for p in $packages; do

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Builds everything and runs every test: the native suite (core, headless behaviour), the same
-# suite cross-built and run under Wine, and the end-to-end checks of the real horalune.exe
-# under Wine on a private Xvfb (window, pictures, close, sound).
+# suite under AddressSanitizer + UndefinedBehaviorSanitizer, each fuzzer for a minute
+# (HORALUNE_FUZZ_SECONDS), the suite cross-built and run under Wine, and the end-to-end checks
+# of the real horalune.exe under Wine on a private Xvfb (window, pictures, clock, close, sound).
 set -u
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -37,6 +38,8 @@ windows() {
 }
 
 step native-suite native
+step sanitizer-suite scripts/sanitize.sh
+step fuzzers scripts/fuzz.sh "${HORALUNE_FUZZ_SECONDS:-60}"
 step windows-suite-under-wine windows
 step window-e2e e2e/window_e2e.sh
 step sound-e2e e2e/sound_e2e.sh
