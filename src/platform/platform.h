@@ -114,7 +114,7 @@ class Platform {
     virtual std::uint64_t uptime_ms() = 0;
 
     // --- windows ----------------------------------------------------------------------------
-    virtual WindowId create_window(const WindowSpec& spec) = 0;
+    virtual WindowId create_window(const WindowSpec& request) = 0;
     virtual void destroy_window(WindowId window) = 0;
     virtual void show_window(WindowId window, bool visible) = 0;
     virtual bool window_visible(WindowId window) = 0;
@@ -133,7 +133,7 @@ class Platform {
     // Pops up a menu at the mouse position and tracks it; the index of the picked item, or -1.
     virtual int popup_menu(WindowId owner, const std::vector<PopupItem>& items) = 0;
     // Adds a native control to the window; returns its id (1, 2, ... per window).
-    virtual int create_control(WindowId window, const ControlSpec& spec) = 0;
+    virtual int create_control(WindowId window, const ControlSpec& request) = 0;
     virtual void set_control_text(WindowId window, int control, const std::string& text) = 0;
     // Runs a nested event loop with every other window of the program disabled, until
     // end_modal() or the window's destruction.

@@ -11,11 +11,11 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
         controls_.push_back({std::string(c.name), c.kind, c.rect, std::string(c.caption), c.visible,
                              c.interval, std::string(c.tag), c.aligned, std::string(c.target)});
     }
-    WindowSpec spec;
-    spec.title = std::string(design.title);
-    spec.rect = design.rect;
-    spec.visible = visible;
-    window_ = platform_.create_window(spec);
+    WindowSpec request;
+    request.title = std::string(design.title);
+    request.rect = design.rect;
+    request.visible = visible;
+    window_ = platform_.create_window(request);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Control& c = controls_[i];
         if (!is_native(c.kind)) continue;

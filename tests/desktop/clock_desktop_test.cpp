@@ -110,7 +110,7 @@ TEST_F(ClockDesktopTest, AboutOpensModallyAndCloses) {
         about = w;
         const auto* s = platform.window(w);
         ASSERT_NE(s, nullptr);
-        EXPECT_EQ(s->spec.title, "关于 Horalune");
+        EXPECT_EQ(s->request.title, "关于 Horalune");
         EXPECT_EQ(s->rect, (Rect{50, 50, 355, 235}));
         EXPECT_EQ(s->controls[0].caption, "  关于 Horalune v1.0");
         EXPECT_EQ(s->controls[0].font.face, "宋体");

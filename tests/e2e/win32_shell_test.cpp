@@ -38,12 +38,12 @@ std::wstring text_of(HWND hwnd) {
 }
 
 ControlSpec control(ControlType type, Rect rect, std::string caption, FontSpec font = {}) {
-    ControlSpec spec;
-    spec.type = type;
-    spec.rect = rect;
-    spec.caption = std::move(caption);
-    spec.font = std::move(font);
-    return spec;
+    ControlSpec request;
+    request.type = type;
+    request.rect = rect;
+    request.caption = std::move(caption);
+    request.font = std::move(font);
+    return request;
 }
 
 LOGFONTW font_of(HWND control) {
@@ -103,11 +103,11 @@ TEST_F(Win32ShellTest, PicturesAndTheDialogFaceShowThroughWhiteAndTransparentPix
     picture.at(1, 0) = kOpaqueWhite;
     picture.at(2, 0) = 0x000000FFu;  // fully transparent blue
     picture.at(3, 0) = 0x800000FFu;  // half transparent blue
-    ControlSpec spec;
-    spec.type = ControlType::picture;
-    spec.rect = {10, 10, 8, 8};
-    spec.picture = picture;
-    const int id = platform->create_control(window, spec);
+    ControlSpec request;
+    request.type = ControlType::picture;
+    request.rect = {10, 10, 8, 8};
+    request.picture = picture;
+    const int id = platform->create_control(window, request);
     ASSERT_EQ(id, 1);
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 

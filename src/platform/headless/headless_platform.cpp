@@ -105,13 +105,13 @@ std::optional<HeadlessPlatform::SoundCall> HeadlessPlatform::sounding() const {
     return sounds_.back();
 }
 
-WindowId HeadlessPlatform::create_window(const WindowSpec& spec) {
+WindowId HeadlessPlatform::create_window(const WindowSpec& request) {
     const WindowId id = next_window_++;
     WindowState& state = windows_[id];
-    state.spec = spec;
-    state.rect = spec.rect;
-    state.visible = spec.visible;
-    window_history_.push_back(spec);
+    state.request = request;
+    state.rect = request.rect;
+    state.visible = request.visible;
+    window_history_.push_back(request);
     return id;
 }
 

@@ -18,7 +18,7 @@ namespace horalune {
 class HeadlessPlatform : public Platform {
   public:
     struct WindowState {
-        WindowSpec spec;
+        WindowSpec request;
         Rect rect;
         bool visible = false;
         bool alive = true;
@@ -107,7 +107,7 @@ class HeadlessPlatform : public Platform {
     std::string program_dir() override { return program_dir_; }
     DateTime now() override;
     std::uint64_t uptime_ms() override;
-    WindowId create_window(const WindowSpec& spec) override;
+    WindowId create_window(const WindowSpec& request) override;
     void destroy_window(WindowId window) override;
     void show_window(WindowId window, bool visible) override;
     bool window_visible(WindowId window) override;
@@ -121,7 +121,7 @@ class HeadlessPlatform : public Platform {
     int popup_menu(WindowId owner, const std::vector<PopupItem>& items) override;
     void message_box(WindowId owner, const std::string& text, const std::string& title,
                      MessageIcon icon) override;
-    int create_control(WindowId window, const ControlSpec& spec) override;
+    int create_control(WindowId window, const ControlSpec& request) override;
     void set_control_text(WindowId window, int control, const std::string& text) override;
     void run_modal(WindowId window) override;
     void end_modal(WindowId window) override;

@@ -63,10 +63,10 @@ void HeadlessPlatform::message_box(WindowId, const std::string& text, const std:
     messages_.push_back({text, title, icon});
 }
 
-int HeadlessPlatform::create_control(WindowId window, const ControlSpec& spec) {
+int HeadlessPlatform::create_control(WindowId window, const ControlSpec& request) {
     WindowState* state = live(window);
     if (!state) return 0;
-    state->controls.push_back(spec);
+    state->controls.push_back(request);
     return static_cast<int>(state->controls.size());
 }
 

@@ -63,7 +63,7 @@ class Win32Platform final : public Platform {
     DateTime now() override;
     std::uint64_t uptime_ms() override;
 
-    WindowId create_window(const WindowSpec& spec) override;
+    WindowId create_window(const WindowSpec& request) override;
     void destroy_window(WindowId window) override;
     void show_window(WindowId window, bool visible) override;
     bool window_visible(WindowId window) override;
@@ -75,7 +75,7 @@ class Win32Platform final : public Platform {
     void activate_window(WindowId window) override;
     void begin_window_drag(WindowId window) override;
     int popup_menu(WindowId owner, const std::vector<PopupItem>& items) override;
-    int create_control(WindowId window, const ControlSpec& spec) override;
+    int create_control(WindowId window, const ControlSpec& request) override;
     void set_control_text(WindowId window, int control, const std::string& text) override;
     void run_modal(WindowId window) override;
     void end_modal(WindowId window) override;

@@ -37,23 +37,23 @@ DWORD style_of(ControlType type) {
 }
 
 // Null when the stock dialog font serves as it is.
-HFONT make_font(const FontSpec& spec, bool underline) {
-    if (spec.face.empty() && spec.height <= 0 && !spec.bold && !underline) return nullptr;
+HFONT make_font(const FontSpec& request, bool underline) {
+    if (request.face.empty() && request.height <= 0 && !request.bold && !underline) return nullptr;
     LOGFONTW font{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-    if (!spec.face.empty()) {
-        const std::wstring face = widen(spec.face);
+    if (!request.face.empty()) {
+        const std::wstring face = widen(request.face);
         const std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
         std::fill(std::begin(font.lfFaceName), std::end(font.lfFaceName), L'\0');
         std::copy_n(face.begin(), n, font.lfFaceName);
         // Without the Chinese character set the face is matched to a Western font.
-        font.lfCharSet = spec.face == "宋体" ? GB2312_CHARSET : DEFAULT_CHARSET;
+        font.lfCharSet = request.face == "宋体" ? GB2312_CHARSET : DEFAULT_CHARSET;
     }
-    if (spec.height > 0) {
-        font.lfHeight = -spec.height;  // negative: the character height, not the cell's
+    if (request.height > 0) {
+        font.lfHeight = -request.height;  // negative: the character height, not the cell's
         font.lfWidth = 0;
     }
-    if (spec.bold) font.lfWeight = FW_BOLD;
+    if (request.bold) font.lfWeight = FW_BOLD;
     font.lfUnderline = underline ? TRUE : FALSE;
     return CreateFontIndirectW(&font);
 }
@@ -144,28 +144,28 @@ void draw_picture(const NativeWindow& window, const NativeControl& control,
 
 }  // namespace
 
-int Win32Platform::create_control(WindowId window, const ControlSpec& spec) {
+int Win32Platform::create_control(WindowId window, const ControlSpec& request) {
     NativeWindow* record = record_of(window);
     if (record == nullptr) return 0;
     const HWND parent = record->hwnd;
     // The window's own background must not paint over its controls.
     SetWindowLongPtrW(parent, GWL_STYLE, GetWindowLongPtrW(parent, GWL_STYLE) | WS_CLIPCHILDREN);
     const int id = static_cast<int>(record->controls.size()) + 1;
-    const HWND child = CreateWindowExW(0, class_of(spec.type), widen(spec.caption).c_str(),
-                                       WS_CHILD | WS_VISIBLE | style_of(spec.type), spec.rect.left,
-                                       spec.rect.top, spec.rect.width, spec.rect.height, parent,
+    const HWND child = CreateWindowExW(0, class_of(request.type), widen(request.caption).c_str(),
+                                       WS_CHILD | WS_VISIBLE | style_of(request.type), request.rect.left,
+                                       request.rect.top, request.rect.width, request.rect.height, parent,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                        GetModuleHandleW(nullptr), nullptr);
     if (child == nullptr) {
-        trace("control creation failed \"" + spec.caption + "\"");
+        trace("control creation failed \"" + request.caption + "\"");
         return 0;
     }
-    HFONT font = make_font(spec.font, spec.type == ControlType::hyperlink);
+    HFONT font = make_font(request.font, request.type == ControlType::hyperlink);
     if (font != nullptr) record->fonts.emplace_back(font);
     const HGDIOBJ shown_font = font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(shown_font), FALSE);
-    record->controls.push_back(NativeControl{spec.type, child, spec.picture});
-    if (spec.type == ControlType::label || spec.type == ControlType::hyperlink) {
+    record->controls.push_back(NativeControl{request.type, child, request.picture});
+    if (request.type == ControlType::label || request.type == ControlType::hyperlink) {
         SetWindowSubclass(child, control_procedure, static_cast<UINT_PTR>(id),
                           reinterpret_cast<DWORD_PTR>(record));
     }

@@ -55,23 +55,23 @@ void Win32Platform::forget(WindowId window) {
     windows_.erase(window);
 }
 
-WindowId Win32Platform::create_window(const WindowSpec& spec) {
+WindowId Win32Platform::create_window(const WindowSpec& request) {
     const wchar_t* cls = window_class();
     if (cls == nullptr) return kNoWindow;
     auto window = std::make_unique<NativeWindow>();
     window->owner = this;
     window->id = next_id_;
-    window->title = spec.title;
+    window->title = request.title;
 
     const DWORD style =
-        spec.borderless ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    const DWORD ex_style = spec.in_taskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+        request.borderless ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const DWORD ex_style = request.in_taskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
     const HWND hwnd =
-        CreateWindowExW(ex_style, cls, widen(spec.title).c_str(), style, spec.rect.left,
-                        spec.rect.top, spec.rect.width, spec.rect.height, nullptr, nullptr,
+        CreateWindowExW(ex_style, cls, widen(request.title).c_str(), style, request.rect.left,
+                        request.rect.top, request.rect.width, request.rect.height, nullptr, nullptr,
                         GetModuleHandleW(nullptr), window.get());
     if (hwnd == nullptr) {
-        trace("window creation failed \"" + spec.title + "\"");
+        trace("window creation failed \"" + request.title + "\"");
         return kNoWindow;
     }
     window->hwnd = hwnd;
@@ -79,7 +79,7 @@ WindowId Win32Platform::create_window(const WindowSpec& spec) {
     NativeWindow& record = *window;
     windows_[id] = std::move(window);
     trace(describe(record) + " created");
-    if (spec.visible) show_window(id, true);
+    if (request.visible) show_window(id, true);
     return id;
 }
 
