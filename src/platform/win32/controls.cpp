@@ -151,11 +151,11 @@ int Win32Platform::create_control(WindowId window, const ControlSpec& request) {
     // The window's own background must not paint over its controls.
     SetWindowLongPtrW(parent, GWL_STYLE, GetWindowLongPtrW(parent, GWL_STYLE) | WS_CLIPCHILDREN);
     const int id = static_cast<int>(record->controls.size()) + 1;
-    const HWND child = CreateWindowExW(0, class_of(request.type), widen(request.caption).c_str(),
-                                       WS_CHILD | WS_VISIBLE | style_of(request.type), request.rect.left,
-                                       request.rect.top, request.rect.width, request.rect.height, parent,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                       GetModuleHandleW(nullptr), nullptr);
+    const HWND child = CreateWindowExW(
+        0, class_of(request.type), widen(request.caption).c_str(),
+        WS_CHILD | WS_VISIBLE | style_of(request.type), request.rect.left, request.rect.top,
+        request.rect.width, request.rect.height, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (child == nullptr) {
         trace("control creation failed \"" + request.caption + "\"");
         return 0;
