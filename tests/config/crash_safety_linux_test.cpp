@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -55,10 +56,20 @@ class KillDelays {
     std::mt19937_64 random_;
 };
 
+// Where a write keeps its bytes before they replace the file, as the POSIX layer spells it.
+std::string native_temp(const std::string& path) {
+    std::string p = path + std::string(files::kTempSuffix);
+    std::replace(p.begin(), p.end(), '\\', '/');
+    return p;
+}
+
 // Runs `write(i)` for i = 0, 1, 2, ... in a child process and kills it with SIGKILL `delay`
-// after it has started. Returns false unless the child died of exactly that kill.
+// after it has started, or - with `temp` - as soon as that temporary file shows, so that some
+// kills surely land inside a write however fast or slow the machine is. Returns false unless
+// the child died of exactly that kill.
 template <typename Write>
-bool kill_while_writing(Write write, std::chrono::microseconds delay) {
+bool kill_while_writing(Write write, std::chrono::microseconds delay,
+                        const std::string& temp = {}) {
     int started[2];
     if (pipe(started) != 0) return false;
     const pid_t pid = fork();
@@ -75,7 +86,12 @@ bool kill_while_writing(Write write, std::chrono::microseconds delay) {
     const bool ran = pid > 0 && read(started[0], &go, 1) == 1;
     close(started[0]);
     if (pid < 0) return false;
-    if (ran) std::this_thread::sleep_for(delay);
+    if (ran && temp.empty()) std::this_thread::sleep_for(delay);
+    if (ran && !temp.empty()) {
+        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (access(temp.c_str(), F_OK) != 0 && std::chrono::steady_clock::now() < give_up) {
+        }
+    }
     kill(pid, SIGKILL);
     int status = 0;
     waitpid(pid, &status, 0);
@@ -163,8 +179,9 @@ TEST(CrashSafetyTest, ConfigIniIsOldOrNewAfterEveryKill) {
     int on_disk = 3;
     for (int kill = 0; kill < kKills; ++kill) {
         const int first = first_long_version(on_disk);
-        ASSERT_TRUE(
-            kill_while_writing([&](unsigned i) { write_version((first + i) % 2); }, delays.next()))
+        const std::string watch = kill % 3 == 0 ? native_temp(ini) : std::string();
+        ASSERT_TRUE(kill_while_writing([&](unsigned i) { write_version((first + i) % 2); },
+                                       delays.next(), watch))
             << "kill " << kill;
         const std::string bytes = testing::read_bytes(ini);
         const int v = version_of(bytes, versions);
@@ -241,7 +258,9 @@ TEST(CrashSafetyTest, IconStoreIsOldOrNewAfterEveryKill) {
     int work_on_disk = 3, store_on_disk = 3;
     for (int kill = 0; kill < kKills; ++kill) {
         const int first = first_long_version(store_on_disk);
-        ASSERT_TRUE(kill_while_writing([&](unsigned i) { apply((first + i) % 2); }, delays.next()))
+        const std::string watch = kill % 3 == 0 ? native_temp(store) : std::string();
+        ASSERT_TRUE(
+            kill_while_writing([&](unsigned i) { apply((first + i) % 2); }, delays.next(), watch))
             << "kill " << kill;
         // Each file on its own is whole: the store may still be the old one while the working
         // copy is already the new one.
