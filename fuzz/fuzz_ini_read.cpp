@@ -62,8 +62,9 @@ void use_value(const std::string& value) {
     FUZZ_CHECK(ini_lines(store_value(value)).size() <= 1);
 }
 
-// Values typed into the program are valid UTF-8; bytes the codec could not decode are only
-// carried through lines the program does not touch.
+// Values typed into the program are valid UTF-8. A value still holding a byte the codec could
+// not decode cannot always be written back exactly: a lone lead byte before an escape's
+// backslash is a valid GB18030 pair on disk. Such bytes only survive in lines left alone.
 std::string as_typed(const std::string& value) {
     std::string out;
     for (std::size_t i = 0; i < value.size();) {
