@@ -30,8 +30,8 @@ for target in $targets; do
     mkdir -p "$corpus"
     dict=()
     [ -f "$seeds/$target.dict" ] && dict=(-dict="$seeds/$target.dict")
-    # -timeout: the largest pictures a target accepts decode in well under a second, even with
-    # the sanitizers; a second input taking seconds is a hang.
+    # -timeout: even the largest picture a target accepts decodes in under a second with the
+    # sanitizers, so an input still running after ten is a hang.
     "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" "${dict[@]}" \
         "$corpus" "$seeds/$target" >"$log" 2>&1
