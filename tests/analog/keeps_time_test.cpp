@@ -16,6 +16,7 @@
 #include "config/names.h"
 #include "platform/calendar.h"
 #include "platform/headless/headless_platform.h"
+#include "support/quiet_sink.h"
 #include "support/temp_dir.h"
 
 namespace horalune {
@@ -79,7 +80,7 @@ std::size_t first_break(const std::vector<std::int64_t>& seconds, std::size_t fr
     return seconds.size();
 }
 
-class KeepsTimeTest : public ::testing::Test, public EventSink, public TickActions {
+class KeepsTimeTest : public ::testing::Test, public testing::QuietSink, public TickActions {
   protected:
     KeepsTimeTest() {
         globals.config_path = dir.file("config.ini");
@@ -177,14 +178,6 @@ class KeepsTimeTest : public ::testing::Test, public EventSink, public TickActio
         }
         if (window && w == window->form().window()) window->form().dispatch_timer(id);
     }
-    void on_mouse_down(WindowId, MouseButton, int, int) override {}
-    void on_mouse_up(WindowId, MouseButton, int, int) override {}
-    void on_mouse_move(WindowId, int, int) override {}
-    bool on_key_down(WindowId, int) override { return false; }
-    bool on_close_request(WindowId) override { return true; }
-    void on_mouse_leave(WindowId) override {}
-    void on_tray_click(WindowId, MouseButton) override {}
-    void on_control(WindowId, int, ControlEvent) override {}
 
     testing::TempDir dir;
     HeadlessPlatform platform;

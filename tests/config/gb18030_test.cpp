@@ -5,6 +5,8 @@
 #include <random>
 #include <string>
 
+#include "support/utf8.h"
+
 // GCC 12 warns falsely (-Wrestrict) on "literal" + std::string temporaries, used freely below.
 #if defined(__GNUC__) && !defined(__clang__)
 #pragma GCC diagnostic ignored "-Wrestrict"
@@ -13,15 +15,7 @@
 namespace horalune {
 namespace {
 
-std::string utf8(char32_t cp) {
-    if (cp < 0x80) return std::string(1, static_cast<char>(cp));
-    const unsigned char kLead[] = {0, 0, 0xC0, 0xE0, 0xF0};
-    std::size_t n = cp < 0x800 ? 2 : cp < 0x10000 ? 3 : 4;
-    std::string s(n, '\0');
-    for (std::size_t i = n - 1; i > 0; --i, cp >>= 6) s[i] = static_cast<char>(0x80 | (cp & 0x3F));
-    s[0] = static_cast<char>(kLead[n] | cp);
-    return s;
-}
+using testing::utf8;
 
 // What an invalid byte decodes to.
 std::string marker(unsigned char b) {
