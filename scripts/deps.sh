@@ -20,4 +20,4 @@ sudo_cmd=
 export DEBIAN_FRONTEND=noninteractive
 $sudo_cmd apt-get update -qq
 # shellcheck disable=SC2086
-$sudo_cmd apt-get install -y -qq --no-install-recommends $missing >/dev/null
+$sudo_cmd apt-get install -y -qq $missing >/dev/null
