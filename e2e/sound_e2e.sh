@@ -12,6 +12,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+# shellcheck source=e2e/lib.sh
+. "$root/e2e/lib.sh"
 probe=${1:-$root/build/mingw/tests/sound_probe.exe}
 [ -f "$probe" ] || { echo "sound_e2e: no probe at $probe (build the sound_probe target)" >&2; exit 1; }
 for tool in wine pulseaudio parec pactl sox; do
@@ -21,13 +23,11 @@ done
 work=$(mktemp -d /tmp/horalune-sound.XXXXXX)
 rate=44100
 xvfb_pid=
-pulse_pid=
-keepalive_pid=
 rec_pid=
 failed=0
 
 cleanup() {
-    for pid in "$rec_pid" "$keepalive_pid" "$pulse_pid" "$xvfb_pid"; do
+    for pid in "$rec_pid" "$xvfb_pid"; do
         if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
     done
     if [ "${KEEP:-0}" = 1 ] || [ "$failed" = 1 ]; then
@@ -35,6 +35,7 @@ cleanup() {
     else
         rm -rf "$work"
     fi
+    e2e_cleanup  # the sound server and what else lib.sh started
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -54,27 +55,8 @@ if [ -z "${DISPLAY:-}" ]; then
     export DISPLAY=:$(cat "$work/display")
 fi
 
-export XDG_RUNTIME_DIR=$work/run
-export PULSE_RUNTIME_PATH=$XDG_RUNTIME_DIR/pulse
-export PULSE_STATE_PATH=$work/pulse-state
-export PULSE_COOKIE=$work/pulse-cookie
-mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$PULSE_STATE_PATH"
-socket=$PULSE_RUNTIME_PATH/native
-export PULSE_SERVER=unix:$socket
-pulseaudio -n --daemonize=yes --exit-idle-time=-1 --system=false \
-    --log-target="file:$work/pulse.log" \
-    -L "module-null-sink sink_name=horalune_sink rate=$rate channels=2" \
-    -L "module-native-protocol-unix auth-anonymous=1 socket=$socket" ||
-    fail "pulseaudio did not start (see $work/pulse.log)"
-for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pulse_pid=$(cat "$PULSE_RUNTIME_PATH/pid" 2>/dev/null || true)
-pactl info >/dev/null 2>&1 || fail "pulseaudio does not answer"
-pactl set-default-sink horalune_sink
-# An idle null sink renders in blocks of up to two seconds, so its monitor would deliver the
-# recording late and in lumps; a silent low-latency stream keeps it rendering in small steps.
-pacat -p -d horalune_sink --latency-msec=20 --raw --format=s16le --rate="$rate" --channels=1 \
-    </dev/zero 2>"$work/keepalive.log" &
-keepalive_pid=$!
+# The private PulseAudio and its null sink are the same as the other end-to-end checks use.
+e2e_start_pulse
 
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-horalune}
 "$root/scripts/wine-prefix.sh" >"$work/prefix.log" 2>&1 || { cat "$work/prefix.log" >&2; fail "Wine prefix"; }
