@@ -35,17 +35,31 @@ constexpr WindowId kNoWindow = 0;
 
 enum class MouseButton { left, right };
 
-constexpr int kKeyF4 = 115;  // virtual-key code
+constexpr int kKeyF4 = 115;  // virtual-key codes
+constexpr int kKeyEscape = 27;
 
 struct PopupItem {
     std::string caption;  // empty: a separator
     bool checked = false;
 };
 
-enum class MessageIcon { none, information, warning, error };
+enum class MessageIcon { none, information, warning, error, question };
 
 // Native controls that a back-end realises with the desktop's own widgets.
-enum class ControlType { label, button, hyperlink, picture };
+enum class ControlType {
+    label,
+    button,
+    hyperlink,
+    picture,
+    edit,        // one line, or several with `multiline`
+    check_box,
+    radio,
+    drop_list,   // a drop-down list of `items`; the user cannot type into it
+    list_box,
+    check_list,  // a list whose current item carries the one check mark
+    group_box,
+    tab,         // tab headers (`items`) over a page area; the pages' controls are siblings
+};
 
 struct FontSpec {
     std::string face;  // empty: the desktop's default dialog font
@@ -53,15 +67,36 @@ struct FontSpec {
     bool bold = false;
 };
 
+// A control's whole state. The program owns it; a back-end shows it and reports what the user
+// changes (ControlValue).
 struct ControlSpec {
     ControlType type = ControlType::label;
     Rect rect;  // relative to the window's client area
-    std::string caption;
+    std::string caption;  // the text of labels, buttons, boxes and edit boxes
     FontSpec font;
     Image picture;  // for pictures: shown at the control's top-left, white transparent
+    std::vector<std::string> items;  // lists and tabs
+    int selected = -1;               // lists and tabs: the current item, -1 none
+    bool checked = false;            // check boxes and radios
+    bool visible = true;
+    bool enabled = true;
+    bool multiline = false;  // edit boxes
 };
 
-enum class ControlEvent { clicked, left_down };
+// What the user made of a control: the value the back-end now shows.
+struct ControlValue {
+    std::string text;   // edit boxes
+    int selected = -1;  // lists
+    bool checked = false;
+};
+
+// clicked: buttons, check boxes, radios, hyperlinks. left_down: labels. changed: the user
+// edited the text, ticked a box or picked an item (after on_control_input). drop_down and
+// close_up: a drop-down list opens and closes.
+enum class ControlEvent { clicked, left_down, changed, drop_down, close_up };
+
+// The power operations of the timed shutdown.
+enum class PowerMode { shut_down = 1, restart = 2, log_off = 3, sleep = 4 };
 
 // What a back-end can and cannot do, asked instead of guessed.
 enum class Capability {
@@ -78,6 +113,7 @@ struct WindowSpec {
     bool borderless = true;
     bool in_taskbar = false;
     bool visible = true;
+    bool framed = false;  // borderless, but with a thin frame line (dialog windows)
 };
 
 // Events the back-end delivers, one at a time, from its event loop.
@@ -99,6 +135,9 @@ class EventSink {
     virtual void on_tray_click(WindowId owner, MouseButton button) = 0;
     // Something happened to a native control of the window.
     virtual void on_control(WindowId window, int control, ControlEvent event) = 0;
+    // The user changed a control's value; comes before the event that reports the change.
+    virtual void on_control_input(WindowId /*window*/, int /*control*/,
+                                  const ControlValue& /*value*/) {}
 };
 
 class Platform {
@@ -135,6 +174,9 @@ class Platform {
     // Adds a native control to the window; returns its id (1, 2, ... per window).
     virtual int create_control(WindowId window, const ControlSpec& request) = 0;
     virtual void set_control_text(WindowId window, int control, const std::string& text) = 0;
+    // Brings a control to this state (text, items, selection, tick, place, shown, enabled).
+    // The user's own changes are not echoed back as input.
+    virtual void update_control(WindowId window, int control, const ControlSpec& state) = 0;
     // Runs a nested event loop with every other window of the program disabled, until
     // end_modal() or the window's destruction.
     virtual void run_modal(WindowId window) = 0;
@@ -144,6 +186,10 @@ class Platform {
     // A modal message box with an OK button.
     virtual void message_box(WindowId owner, const std::string& text, const std::string& title,
                              MessageIcon icon) = 0;
+    // A modal message box with OK and Cancel; true for OK. `default_cancel` makes Cancel the
+    // button that Enter presses.
+    virtual bool ask_ok_cancel(WindowId owner, const std::string& text, const std::string& title,
+                               MessageIcon icon, bool default_cancel) = 0;
 
     // --- timers and the event loop ------------------------------------------------------------
     // Starts, restarts or (interval 0) stops a timer of a window.
@@ -173,6 +219,9 @@ class Platform {
     // Dial-up networking: whether a connection is active, and hanging all of them up.
     virtual bool dialup_connected() = 0;
     virtual void dialup_hang_up() = 0;
+    // Shuts the computer down, restarts it, logs the user off or puts it to sleep; `force`
+    // does not wait for running programs. The result is not reported.
+    virtual void power_operation(PowerMode mode, bool force) = 0;
 };
 
 }  // namespace horalune

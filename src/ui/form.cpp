@@ -4,12 +4,61 @@
 
 namespace horalune {
 
+namespace {
+
+ControlType type_of(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::button: return ControlType::button;
+        case ControlKind::hyperlink: return ControlType::hyperlink;
+        case ControlKind::icon: return ControlType::picture;
+        case ControlKind::edit: return ControlType::edit;
+        case ControlKind::check_box: return ControlType::check_box;
+        case ControlKind::radio: return ControlType::radio;
+        case ControlKind::drop_list: return ControlType::drop_list;
+        case ControlKind::list_box: return ControlType::list_box;
+        case ControlKind::check_list: return ControlType::check_list;
+        case ControlKind::group_box: return ControlType::group_box;
+        case ControlKind::tab: return ControlType::tab;
+        default: return ControlType::label;
+    }
+}
+
+ControlSpec spec_of(const Control& c) {
+    ControlSpec spec;
+    spec.type = type_of(c.kind);
+    spec.rect = c.rect;
+    spec.caption = c.caption;
+    spec.font = c.font;
+    spec.items = c.items;
+    spec.selected = c.selected;
+    spec.checked = c.checked;
+    spec.visible = c.visible;
+    spec.enabled = c.enabled;
+    spec.multiline = c.multiline;
+    return spec;
+}
+
+}  // namespace
+
 Form::Form(Platform& platform, const WindowDesign& design, bool visible,
            const std::map<std::string_view, Image>& pictures)
     : platform_(platform), name_(design.name), caption_(design.title) {
     for (const ControlDesign& c : design.controls) {
-        controls_.push_back({std::string(c.name), c.kind, c.rect, std::string(c.caption), c.visible,
-                             c.interval, std::string(c.tag), c.aligned, std::string(c.target)});
+        Control made;
+        made.name = c.name;
+        made.kind = c.kind;
+        made.rect = c.rect;
+        made.caption = c.caption;
+        made.visible = c.visible;
+        made.interval = c.interval;
+        made.tag = c.tag;
+        made.aligned = c.aligned;
+        made.target = c.target;
+        for (std::string_view item : c.items) made.items.emplace_back(item);
+        made.selected = c.selected;
+        made.multiline = c.multiline;
+        made.font = c.font;
+        controls_.push_back(std::move(made));
     }
     WindowSpec request;
     request.title = std::string(design.title);
@@ -19,14 +68,7 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Control& c = controls_[i];
         if (!is_native(c.kind)) continue;
-        ControlSpec native;
-        native.type = c.kind == ControlKind::label    ? ControlType::label
-                      : c.kind == ControlKind::button ? ControlType::button
-                      : c.kind == ControlKind::icon   ? ControlType::picture
-                                                      : ControlType::hyperlink;
-        native.rect = c.rect;
-        native.caption = c.caption;
-        native.font = design.controls[i].font;
+        ControlSpec native = spec_of(c);
         if (const auto it = pictures.find(design.controls[i].name); it != pictures.end()) {
             native.picture = it->second;
         }
@@ -92,8 +134,75 @@ bool Form::dispatch_timer(int timer_id) {
 }
 
 bool Form::is_native(ControlKind kind) {
-    return kind == ControlKind::label || kind == ControlKind::button ||
-           kind == ControlKind::hyperlink || kind == ControlKind::icon;
+    return kind != ControlKind::picture_box && kind != ControlKind::picture_button &&
+           kind != ControlKind::picture && kind != ControlKind::timer;
+}
+
+void Form::push(const Control& c) {
+    // Native pictures keep the picture they were made with: only their place and looks change.
+    if (c.native_id != 0) platform_.update_control(window_, c.native_id, spec_of(c));
+}
+
+void Form::set_text(std::string_view name, std::string text) {
+    Control& c = control(name);
+    c.caption = std::move(text);
+    push(c);
+}
+
+void Form::set_checked(std::string_view name, bool checked) {
+    Control& c = control(name);
+    c.checked = checked;
+    push(c);
+}
+
+void Form::set_selected(std::string_view name, int index) {
+    Control& c = control(name);
+    c.selected = index >= 0 && index < static_cast<int>(c.items.size()) ? index : -1;
+    push(c);
+}
+
+void Form::set_items(std::string_view name, std::vector<std::string> items) {
+    Control& c = control(name);
+    c.items = std::move(items);
+    if (c.selected >= static_cast<int>(c.items.size())) c.selected = -1;
+    push(c);
+}
+
+void Form::set_visible(std::string_view name, bool visible) {
+    Control& c = control(name);
+    c.visible = visible;
+    push(c);
+}
+
+void Form::set_enabled(std::string_view name, bool enabled) {
+    Control& c = control(name);
+    c.enabled = enabled;
+    push(c);
+}
+
+void Form::move_control(std::string_view name, int left, int top) {
+    Control& c = control(name);
+    c.rect.left = left;
+    c.rect.top = top;
+    push(c);
+}
+
+void Form::apply_input(int native_id, const ControlValue& value) {
+    for (Control& c : controls_) {
+        if (c.native_id != native_id || native_id == 0) continue;
+        if (c.kind == ControlKind::edit) c.caption = value.text;
+        if (c.kind == ControlKind::check_box || c.kind == ControlKind::radio) {
+            c.checked = value.checked;
+        }
+        if (c.kind == ControlKind::drop_list || c.kind == ControlKind::list_box ||
+            c.kind == ControlKind::check_list || c.kind == ControlKind::tab) {
+            c.selected =
+                value.selected >= 0 && value.selected < static_cast<int>(c.items.size())
+                    ? value.selected
+                    : -1;
+        }
+        return;
+    }
 }
 
 void Form::on_control(std::string_view name, ControlEvent event, Handler handler) {

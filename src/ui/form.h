@@ -13,8 +13,8 @@
 
 namespace horalune {
 
-// Drawn by the program: picture_box, picture_button, picture. Realised natively by the
-// back-end: label, button, hyperlink, icon (a native picture). Timers have no looks.
+// Drawn by the program: picture_box, picture_button, picture. Timers have no looks. The rest
+// are realised natively by the back-end (icon: a native picture).
 enum class ControlKind {
     picture_box,
     picture_button,
@@ -23,7 +23,15 @@ enum class ControlKind {
     label,
     button,
     hyperlink,
-    icon
+    icon,
+    edit,
+    check_box,
+    radio,
+    drop_list,
+    list_box,
+    check_list,
+    group_box,
+    tab,
 };
 
 struct ControlDesign {
@@ -37,6 +45,9 @@ struct ControlDesign {
     bool aligned = false;  // timers: tick on whole multiples of the wall clock
     FontSpec font = {};
     std::string_view target = {};  // hyperlinks: what they open
+    std::vector<std::string_view> items = {};  // lists and tabs
+    int selected = -1;                         // lists and tabs: the designed current item
+    bool multiline = false;                    // edit boxes
 };
 
 struct WindowDesign {
@@ -48,7 +59,7 @@ struct WindowDesign {
 
 struct Control {
     std::string name;
-    ControlKind kind;
+    ControlKind kind = ControlKind::label;
     Rect rect;
     std::string caption;
     bool visible = true;
@@ -57,6 +68,12 @@ struct Control {
     bool aligned = false;
     std::string target;
     int native_id = 0;  // the back-end's id for native controls
+    std::vector<std::string> items;
+    int selected = -1;
+    bool checked = false;
+    bool enabled = true;
+    bool multiline = false;
+    FontSpec font;
 };
 
 class Form {
@@ -95,6 +112,24 @@ class Form {
     // Native controls: handlers by designed name, and the routing of their events.
     void on_control(std::string_view name, ControlEvent event, Handler handler);
     void dispatch_control(int native_id, ControlEvent event);
+    // The user's change of a native control: taken into the model, without echo.
+    void apply_input(int native_id, const ControlValue& value);
+
+    // The state of native controls. Each setter shows the change at once; none runs a handler,
+    // so filling a window from the settings never writes anything back.
+    const std::string& text(std::string_view name) const { return control(name).caption; }
+    void set_text(std::string_view name, std::string text);
+    bool checked(std::string_view name) const { return control(name).checked; }
+    void set_checked(std::string_view name, bool checked);
+    int selected(std::string_view name) const { return control(name).selected; }
+    void set_selected(std::string_view name, int index);
+    const std::vector<std::string>& items(std::string_view name) const {
+        return control(name).items;
+    }
+    void set_items(std::string_view name, std::vector<std::string> items);
+    void set_visible(std::string_view name, bool visible);
+    void set_enabled(std::string_view name, bool enabled);
+    void move_control(std::string_view name, int left, int top);
     // Pictures of native picture controls are set before the form is shown.
     static bool is_native(ControlKind kind);
 
@@ -104,6 +139,7 @@ class Form {
 
   private:
     std::size_t index_of(std::string_view name) const;
+    void push(const Control& c);
 
     Platform& platform_;
     std::string name_;

@@ -38,6 +38,16 @@ class HeadlessPlatform : public Platform {
         std::string text, title;
         MessageIcon icon;
     };
+    struct Question {
+        std::string text, title;
+        MessageIcon icon;
+        bool default_cancel;
+    };
+    struct PowerCall {
+        PowerMode mode;
+        bool force;
+        DateTime at;
+    };
     struct SoundCall {
         enum class Kind { play, play_mp3, stop } kind;
         std::string path;
@@ -72,6 +82,14 @@ class HeadlessPlatform : public Platform {
     void answer_next_modal(std::function<void(WindowId)> script) {
         modal_answers_.push_back(std::move(script));
     }
+    // The user changes a control (types a text, ticks a box, picks an item): the value is shown
+    // and reported, then `event` follows (changed, or clicked for boxes and radios).
+    void user_input(WindowId w, int control, const ControlValue& value,
+                    ControlEvent event = ControlEvent::changed);
+    // A bare control event (a drop-down list opening or closing, a label pressed, ...).
+    void control_event(WindowId w, int control, ControlEvent event);
+    // Answers for the next OK/Cancel questions (true = OK); unanswered ones take the default.
+    void answer_next_question(bool ok) { question_answers_.push_back(ok); }
     // Where the window manager would move a window being dragged (relative move).
     void set_drag_offset(int dx, int dy) { drag_dx_ = dx, drag_dy_ = dy; }
     void set_dialup_connected(bool on) { dialup_connected_ = on; }
@@ -90,6 +108,8 @@ class HeadlessPlatform : public Platform {
     std::optional<SoundCall> sounding() const;
     const std::vector<ShownMenu>& shown_menus() const { return shown_menus_; }
     const std::vector<Message>& messages() const { return messages_; }
+    const std::vector<Question>& questions() const { return questions_; }
+    const std::vector<PowerCall>& power_calls() const { return power_calls_; }
     const std::vector<std::string>& started_processes() const { return processes_; }
     const std::vector<std::string>& media_commands() const { return media_commands_; }
     const std::vector<std::string>& opened_links() const { return links_; }
@@ -123,6 +143,12 @@ class HeadlessPlatform : public Platform {
                      MessageIcon icon) override;
     int create_control(WindowId window, const ControlSpec& request) override;
     void set_control_text(WindowId window, int control, const std::string& text) override;
+    void update_control(WindowId window, int control, const ControlSpec& state) override;
+    bool ask_ok_cancel(WindowId owner, const std::string& text, const std::string& title,
+                       MessageIcon icon, bool default_cancel) override;
+    void power_operation(PowerMode mode, bool force) override {
+        power_calls_.push_back({mode, force, now()});
+    }
     void run_modal(WindowId window) override;
     void end_modal(WindowId window) override;
     void open_link(const std::string& target) override { links_.push_back(target); }
@@ -173,6 +199,9 @@ class HeadlessPlatform : public Platform {
     std::vector<std::function<void(WindowId)>> modal_answers_;
     std::vector<ShownMenu> shown_menus_;
     std::vector<Message> messages_;
+    std::vector<Question> questions_;
+    std::vector<bool> question_answers_;
+    std::vector<PowerCall> power_calls_;
     std::vector<std::string> processes_, media_commands_, links_;
     std::map<WindowId, std::string> tray_;
     std::vector<WindowSpec> window_history_;

@@ -29,6 +29,23 @@ bool HeadlessPlatform::click_control(WindowId w, const std::string& caption, Con
     return false;
 }
 
+void HeadlessPlatform::user_input(WindowId w, int control, const ControlValue& value,
+                                  ControlEvent event) {
+    WindowState* state = live(w);
+    if (!state || control < 1 || control > static_cast<int>(state->controls.size())) return;
+    ControlSpec& c = state->controls[static_cast<std::size_t>(control) - 1];
+    c.caption = c.type == ControlType::edit ? value.text : c.caption;
+    c.selected = value.selected;
+    c.checked = value.checked;
+    if (!sink_) return;
+    sink_->on_control_input(w, control, value);
+    if (live(w)) sink_->on_control(w, control, event);
+}
+
+void HeadlessPlatform::control_event(WindowId w, int control, ControlEvent event) {
+    if (live(w) && sink_) sink_->on_control(w, control, event);
+}
+
 std::optional<std::string> HeadlessPlatform::tray_tip(WindowId owner) const {
     const auto it = tray_.find(owner);
     if (it == tray_.end()) return std::nullopt;
@@ -63,6 +80,15 @@ void HeadlessPlatform::message_box(WindowId, const std::string& text, const std:
     messages_.push_back({text, title, icon});
 }
 
+bool HeadlessPlatform::ask_ok_cancel(WindowId, const std::string& text, const std::string& title,
+                                     MessageIcon icon, bool default_cancel) {
+    questions_.push_back({text, title, icon, default_cancel});
+    if (question_answers_.empty()) return !default_cancel;
+    const bool ok = question_answers_.front();
+    question_answers_.erase(question_answers_.begin());
+    return ok;
+}
+
 int HeadlessPlatform::create_control(WindowId window, const ControlSpec& request) {
     WindowState* state = live(window);
     if (!state) return 0;
@@ -74,6 +100,15 @@ void HeadlessPlatform::set_control_text(WindowId window, int control, const std:
     WindowState* state = live(window);
     if (!state || control < 1 || control > static_cast<int>(state->controls.size())) return;
     state->controls[static_cast<std::size_t>(control) - 1].caption = text;
+}
+
+void HeadlessPlatform::update_control(WindowId window, int control, const ControlSpec& state) {
+    WindowState* s = live(window);
+    if (!s || control < 1 || control > static_cast<int>(s->controls.size())) return;
+    ControlSpec& shown = s->controls[static_cast<std::size_t>(control) - 1];
+    Image picture = std::move(shown.picture);  // pictures are given once, at creation
+    shown = state;
+    if (shown.picture.empty()) shown.picture = std::move(picture);
 }
 
 void HeadlessPlatform::run_modal(WindowId window) {

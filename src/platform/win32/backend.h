@@ -77,11 +77,14 @@ class Win32Platform final : public Platform {
     int popup_menu(WindowId owner, const std::vector<PopupItem>& items) override;
     int create_control(WindowId window, const ControlSpec& request) override;
     void set_control_text(WindowId window, int control, const std::string& text) override;
+    void update_control(WindowId window, int control, const ControlSpec& state) override;
     void run_modal(WindowId window) override;
     void end_modal(WindowId window) override;
     void open_link(const std::string& target) override;
     void message_box(WindowId owner, const std::string& text, const std::string& title,
                      MessageIcon icon) override;
+    bool ask_ok_cancel(WindowId owner, const std::string& text, const std::string& title,
+                       MessageIcon icon, bool default_cancel) override;
 
     void set_timer(WindowId window, int timer_id, int interval_ms) override;
     void set_aligned_timer(WindowId window, int timer_id, int interval_ms) override;
@@ -99,6 +102,7 @@ class Win32Platform final : public Platform {
     void send_media_command(const std::string& command) override;
     bool dialup_connected() override;
     void dialup_hang_up() override;
+    void power_operation(PowerMode mode, bool force) override;
 
     // For the window procedure.
     EventSink* sink() const { return sink_; }

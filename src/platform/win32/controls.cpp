@@ -182,6 +182,18 @@ void Win32Platform::set_control_text(WindowId window, int control, const std::st
                    widen(text).c_str());
 }
 
+void Win32Platform::update_control(WindowId window, int control, const ControlSpec& state) {
+    const NativeWindow* record = record_of(window);
+    if (record == nullptr || control < 1 || control > static_cast<int>(record->controls.size())) {
+        return;
+    }
+    const HWND hwnd = record->controls[static_cast<std::size_t>(control) - 1].hwnd;
+    SetWindowTextW(hwnd, widen(state.caption).c_str());
+    MoveWindow(hwnd, state.rect.left, state.rect.top, state.rect.width, state.rect.height, TRUE);
+    EnableWindow(hwnd, state.enabled ? TRUE : FALSE);
+    ShowWindow(hwnd, state.visible ? SW_SHOWNA : SW_HIDE);
+}
+
 bool handle_control_message(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam,
                             LRESULT& result) {
     if (window.controls.empty()) return false;

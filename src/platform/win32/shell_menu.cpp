@@ -17,6 +17,8 @@ UINT icon_flag(MessageIcon icon) {
             return MB_ICONWARNING;
         case MessageIcon::error:
             return MB_ICONERROR;
+        case MessageIcon::question:
+            return MB_ICONQUESTION;
         case MessageIcon::none:
             break;
     }
@@ -74,6 +76,17 @@ void Win32Platform::message_box(WindowId owner, const std::string& text, const s
                                 MessageIcon icon) {
     trace("message box \"" + title + "\": " + text);
     MessageBoxW(hwnd_of(owner), widen(text).c_str(), widen(title).c_str(), MB_OK | icon_flag(icon));
+}
+
+bool Win32Platform::ask_ok_cancel(WindowId owner, const std::string& text,
+                                  const std::string& title, MessageIcon icon,
+                                  bool default_cancel) {
+    trace("question \"" + title + "\": " + text);
+    const UINT flags = MB_OKCANCEL | icon_flag(icon) | (default_cancel ? MB_DEFBUTTON2 : 0);
+    const bool ok =
+        MessageBoxW(hwnd_of(owner), widen(text).c_str(), widen(title).c_str(), flags) == IDOK;
+    trace(ok ? "answered OK" : "answered Cancel");
+    return ok;
 }
 
 }  // namespace horalune::win32
