@@ -118,7 +118,11 @@ void Application::exit_routine() {
 }
 
 void Application::on_timer(WindowId window, int timer_id) {
-    if (analog_ && window == analog_->form().window()) analog_->form().dispatch_timer(timer_id);
+    if (analog_ && window == analog_->form().window()) {
+        analog_->form().dispatch_timer(timer_id);
+    } else {
+        open_forms_.route_timer(window, timer_id);
+    }
 }
 
 void Application::on_mouse_down(WindowId window, MouseButton button, int x, int y) {
@@ -147,7 +151,8 @@ void Application::on_mouse_leave(WindowId window) {
 
 bool Application::on_key_down(WindowId window, int key) {
     // F4 with any modifier is swallowed, so Alt+F4 cannot close a clock window.
-    return key == kKeyF4 && analog_ && window == analog_->form().window();
+    if (analog_ && window == analog_->form().window()) return key == kKeyF4;
+    return open_forms_.route_key(window, key);
 }
 
 void Application::on_tray_click(WindowId owner, MouseButton button) {
@@ -160,9 +165,11 @@ void Application::on_tray_click(WindowId owner, MouseButton button) {
 }
 
 void Application::on_control(WindowId window, int control, ControlEvent event) {
-    for (Form* form : modal_forms_) {
-        if (form->window() == window) form->dispatch_control(control, event);
-    }
+    open_forms_.route_control(window, control, event);
+}
+
+void Application::on_control_input(WindowId window, int control, const ControlValue& value) {
+    open_forms_.route_input(window, control, value);
 }
 
 void Application::face_left_pressed() {
@@ -201,9 +208,9 @@ void Application::exit_program() {
 
 void Application::show_about() {
     AboutWindow about(platform_);
-    modal_forms_.push_back(&about.form());
+    // The entry outlives the form by a moment; it only forgets the form's address.
+    const OpenForms::Entry listed(open_forms_, about.form());
     about.run();
-    modal_forms_.pop_back();
 }
 
 void Application::toggle_analog_clock() {

@@ -10,6 +10,7 @@
 #include "buttons/function_buttons.h"
 #include "platform/platform.h"
 #include "ui/menu.h"
+#include "ui/open_forms.h"
 
 namespace horalune {
 
@@ -53,6 +54,10 @@ class Application : public EventSink, public TickActions {
     void on_mouse_leave(WindowId window) override;
     void on_tray_click(WindowId owner, MouseButton button) override;
     void on_control(WindowId window, int control, ControlEvent event) override;
+    void on_control_input(WindowId window, int control, const ControlValue& value) override;
+
+    // The open windows besides the analog clock, which get their events from here.
+    OpenForms& open_forms() { return open_forms_; }
 
   private:
     // TickActions: the windows the tick reaches into.
@@ -78,7 +83,7 @@ class Application : public EventSink, public TickActions {
     std::unique_ptr<AnalogWindow> analog_;
     std::unique_ptr<SecondTick> tick_;
     std::unique_ptr<ButtonContext> buttons_;
-    std::vector<Form*> modal_forms_;  // open modal windows, innermost last
+    OpenForms open_forms_;
     int clock_style_ = 0;
     bool settings_open_ = false;
     bool exited_ = false;

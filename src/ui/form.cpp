@@ -187,6 +187,14 @@ void Form::move_control(std::string_view name, int left, int top) {
     push(c);
 }
 
+bool Form::dispatch_key(int key) {
+    const auto it = key_handlers_.find(key);
+    if (it == key_handlers_.end()) return false;
+    const Handler handler = it->second;
+    if (handler) handler();
+    return true;
+}
+
 void Form::apply_input(int native_id, const ControlValue& value) {
     for (Control& c : controls_) {
         if (c.native_id != native_id || native_id == 0) continue;

@@ -112,6 +112,9 @@ class Form {
     // Native controls: handlers by designed name, and the routing of their events.
     void on_control(std::string_view name, ControlEvent event, Handler handler);
     void dispatch_control(int native_id, ControlEvent event);
+    // Keys pressed in the window (or one of its controls); true when a handler took the key.
+    void on_key(int key, Handler handler) { key_handlers_[key] = std::move(handler); }
+    bool dispatch_key(int key);
     // The user's change of a native control: taken into the model, without echo.
     void apply_input(int native_id, const ControlValue& value);
 
@@ -148,6 +151,7 @@ class Form {
     std::vector<Control> controls_;
     std::map<int, Handler> timer_handlers_;  // by timer id = control index + 1
     std::map<std::pair<int, ControlEvent>, Handler> control_handlers_;  // by native id
+    std::map<int, Handler> key_handlers_;
 };
 
 }  // namespace horalune
