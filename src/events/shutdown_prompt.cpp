@@ -1,0 +1,125 @@
+#include "events/shutdown_prompt.h"
+
+#include <cstdint>
+#include <string>
+
+#include "config/config.h"
+#include "config/convert.h"
+#include "config/names.h"
+
+namespace horalune {
+
+namespace {
+
+using namespace shutdown_prompt_names;
+
+WindowDesign make_design() {
+    WindowDesign d{"关机提示窗口", "", {50, 50, 207, 191}, {}};
+    d.controls.push_back({kSeconds,
+                          ControlKind::label,
+                          {53, 1, 100, 100},
+                          "10",
+                          0,
+                          true,
+                          {},
+                          false,
+                          {"Westwood LET", 80, true}});
+    d.controls.push_back({kSentence, ControlKind::label, {-48, 104, 304, 32}, "10秒后将关闭系统"});
+    d.controls.push_back({kRunNow, ControlKind::button, {45, 144, 57, 24}, "立即执行"});
+    d.controls.push_back({kCancel, ControlKind::button, {108, 144, 57, 24}, "取消任务"});
+    d.controls.push_back({kTimer, ControlKind::timer, {}, {}, 1000});
+    return d;
+}
+
+}  // namespace
+
+const WindowDesign& shutdown_prompt_design() {
+    static const WindowDesign design = make_design();
+    return design;
+}
+
+PowerMode power_mode_of(int stored) {
+    switch (stored) {
+        case 1:
+            return PowerMode::shut_down;
+        case 2:
+            return PowerMode::restart;
+        case 3:
+            return PowerMode::log_off;
+        default:
+            return PowerMode::sleep;
+    }
+}
+
+std::string_view power_sentence(PowerMode mode) {
+    switch (mode) {
+        case PowerMode::shut_down:
+            return "秒后将关闭系统！";
+        case PowerMode::restart:
+            return "秒后将重新启动！";
+        case PowerMode::log_off:
+            return "秒后将注销登录！";
+        case PowerMode::sleep:
+            break;
+    }
+    return "秒后将转入睡眠！";
+}
+
+ShutdownPrompt::ShutdownPrompt(Platform& platform, Globals& globals, OpenForms& forms)
+    : platform_(platform), globals_(globals), forms_(forms) {}
+
+ShutdownPrompt::~ShutdownPrompt() {
+    close();
+}
+
+void ShutdownPrompt::run() {
+    const auto read = [this](std::string_view key) {
+        return config_read(globals_.config_path, cfg::kShutdown, key);
+    };
+    // Made hidden from the start rather than shown and hidden again.
+    const bool shown = read(cfg::kCountdownOn) != cfg::kFalse;
+    form_ = std::make_unique<Form>(platform_, shutdown_prompt_design(), shown);
+    listed_.emplace(forms_, *form_);
+    globals_.shutdown_countdown =
+        static_cast<std::uint8_t>(to_integer(read(cfg::kCountdownSeconds)));
+
+    Form& f = *form_;
+    f.on_timer(kTimer, [this] { count_down(); });
+    f.on_control(kRunNow, ControlEvent::clicked, [this] {
+        power_operation(power_mode_of(
+            to_integer(config_read(globals_.config_path, cfg::kShutdown, cfg::kShutdownMode))));
+    });
+    f.on_control(kCancel, ControlEvent::clicked, [this] {
+        platform_.end_modal(form_->window());
+        close();
+    });
+    platform_.run_modal(f.window());
+    close();
+}
+
+void ShutdownPrompt::count_down() {
+    const auto read = [this](std::string_view key) {
+        return config_read(globals_.config_path, cfg::kShutdown, key);
+    };
+    const std::uint8_t left = --globals_.shutdown_countdown;
+    const PowerMode mode = power_mode_of(to_integer(read(cfg::kShutdownMode)));
+    const std::string count = std::to_string(left);
+    form_->set_text(kSeconds, count);
+    form_->set_text(kSentence, count + std::string(power_sentence(mode)));
+    if (is_on(read(cfg::kSoundOn))) platform_.play_sound(read(cfg::kSoundPath), false);
+    // The prompt stays open: should the machine keep running, the count goes on from 255.
+    if (left == 0) power_operation(mode);
+}
+
+void ShutdownPrompt::power_operation(PowerMode mode) {
+    const bool force =
+        config_read(globals_.config_path, cfg::kShutdown, cfg::kForceClose) == cfg::kTrue;
+    platform_.power_operation(mode, force);
+}
+
+void ShutdownPrompt::close() {
+    listed_.reset();
+    form_.reset();
+}
+
+}  // namespace horalune
