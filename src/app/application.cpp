@@ -7,6 +7,7 @@
 #include "config/names.h"
 #include "desktop/about_window.h"
 #include "desktop/menus.h"
+#include "events/shutdown_prompt.h"
 #include "events/vibration.h"
 
 namespace horalune {
@@ -180,7 +181,7 @@ void Application::face_left_pressed() {
 }
 
 void Application::pop_up_menu(Menu& menu) {
-    if (settings_open_) return;
+    if (settings_dialog_open()) return;
     std::vector<PopupItem> items;
     for (const MenuItem& item : menu.items()) items.push_back({item.caption, item.checked});
     const int picked = platform_.popup_menu(analog_->form().window(), items);
@@ -196,6 +197,14 @@ void Application::run_menu_command(std::string_view item) {
         show_about();
     } else if (item == menu_text::kShowClock) {
         toggle_analog_clock();
+    } else if (item == menu_text::kButtonSettings) {
+        open_settings(settings::kButtonPage);
+    } else if (item == menu_text::kClockSettings) {
+        open_settings(settings::kClockPage);
+    } else if (item == menu_text::kReminderSettings) {
+        open_settings(settings::kReminderPage);
+    } else if (item == menu_text::kShutdownSettings) {
+        open_settings(settings::kShutdownPage);
     }
     // The other items open windows that are still to come.
 }
@@ -204,6 +213,14 @@ void Application::exit_program() {
     disarm_shutdown();
     platform_.remove_tray_icon(analog_->form().window());
     platform_.quit(0);
+}
+
+void Application::open_settings(int page) {
+    if (!settings_) {
+        settings_ = std::make_unique<SettingsDialog>(SettingsDialog::Context{
+            platform_, globals_, open_forms_, *analog_, [this] { settings_.reset(); }});
+    }
+    settings_->open_on(page);
 }
 
 void Application::show_about() {
@@ -227,8 +244,21 @@ bool Application::digital_clock_open() {
     return false;
 }
 void Application::set_digital_text(const std::string&) {}
-void Application::open_reminder_popup(const std::string&) {}
-void Application::open_shutdown_prompt() {}
+void Application::open_reminder_popup(const std::string& text) {
+    // One popup at a time: a reminder that comes while it is open takes it over.
+    if (!reminder_popup_) {
+        reminder_popup_ = std::make_unique<ReminderPopup>(
+            platform_, globals_, open_forms_,
+            ReminderPopup::Hooks{[this] { open_settings(settings::kReminderPage); },
+                                 [this] { reminder_popup_.reset(); }});
+    }
+    reminder_popup_->show_text(text);
+}
+
+void Application::open_shutdown_prompt() {
+    ShutdownPrompt prompt(platform_, globals_, open_forms_);
+    prompt.run();
+}
 
 void Application::set_tray_tip(const std::string& tip) {
     platform_.set_tray_icon(analog_->form().window(), tip);

@@ -8,7 +8,9 @@
 #include "analog/second_tick.h"
 #include "app/globals.h"
 #include "buttons/function_buttons.h"
+#include "events/reminder_popup.h"
 #include "platform/platform.h"
+#include "settings/settings_dialog.h"
 #include "ui/menu.h"
 #include "ui/open_forms.h"
 
@@ -40,9 +42,13 @@ class Application : public EventSink, public TickActions {
     void exit_program();         // "退出"
     void show_about();           // "关于"
     void toggle_analog_clock();  // "显示时钟" / "隐藏时钟"
-    // The settings dialog exists while it is open; popup menus stay shut meanwhile.
-    bool settings_dialog_open() const { return settings_open_; }
-    void set_settings_dialog_open(bool open) { settings_open_ = open; }
+    // The settings dialog on one of its pages (0 buttons, 1 clock, 2 reminder, 3 shutdown);
+    // opened when closed, switched to the page when open. Popup menus stay shut meanwhile.
+    void open_settings(int page);
+    bool settings_dialog_open() const { return settings_ != nullptr; }
+    SettingsDialog* settings_dialog() { return settings_.get(); }
+    // The reminder popup while it is open, or null.
+    ReminderPopup* reminder_popup() { return reminder_popup_.get(); }
 
     // EventSink
     void on_timer(WindowId window, int timer_id) override;
@@ -84,8 +90,9 @@ class Application : public EventSink, public TickActions {
     std::unique_ptr<SecondTick> tick_;
     std::unique_ptr<ButtonContext> buttons_;
     OpenForms open_forms_;
+    std::unique_ptr<SettingsDialog> settings_;
+    std::unique_ptr<ReminderPopup> reminder_popup_;
     int clock_style_ = 0;
-    bool settings_open_ = false;
     bool exited_ = false;
 };
 

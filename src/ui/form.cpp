@@ -8,18 +8,30 @@ namespace {
 
 ControlType type_of(ControlKind kind) {
     switch (kind) {
-        case ControlKind::button: return ControlType::button;
-        case ControlKind::hyperlink: return ControlType::hyperlink;
-        case ControlKind::icon: return ControlType::picture;
-        case ControlKind::edit: return ControlType::edit;
-        case ControlKind::check_box: return ControlType::check_box;
-        case ControlKind::radio: return ControlType::radio;
-        case ControlKind::drop_list: return ControlType::drop_list;
-        case ControlKind::list_box: return ControlType::list_box;
-        case ControlKind::check_list: return ControlType::check_list;
-        case ControlKind::group_box: return ControlType::group_box;
-        case ControlKind::tab: return ControlType::tab;
-        default: return ControlType::label;
+        case ControlKind::button:
+            return ControlType::button;
+        case ControlKind::hyperlink:
+            return ControlType::hyperlink;
+        case ControlKind::icon:
+            return ControlType::picture;
+        case ControlKind::edit:
+            return ControlType::edit;
+        case ControlKind::check_box:
+            return ControlType::check_box;
+        case ControlKind::radio:
+            return ControlType::radio;
+        case ControlKind::drop_list:
+            return ControlType::drop_list;
+        case ControlKind::list_box:
+            return ControlType::list_box;
+        case ControlKind::check_list:
+            return ControlType::check_list;
+        case ControlKind::group_box:
+            return ControlType::group_box;
+        case ControlKind::tab:
+            return ControlType::tab;
+        default:
+            return ControlType::label;
     }
 }
 
@@ -64,6 +76,8 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
     request.title = std::string(design.title);
     request.rect = design.rect;
     request.visible = visible;
+    request.framed = design.framed;
+    request.in_taskbar = design.in_taskbar;
     window_ = platform_.create_window(request);
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Control& c = controls_[i];
@@ -204,10 +218,9 @@ void Form::apply_input(int native_id, const ControlValue& value) {
         }
         if (c.kind == ControlKind::drop_list || c.kind == ControlKind::list_box ||
             c.kind == ControlKind::check_list || c.kind == ControlKind::tab) {
-            c.selected =
-                value.selected >= 0 && value.selected < static_cast<int>(c.items.size())
-                    ? value.selected
-                    : -1;
+            c.selected = value.selected >= 0 && value.selected < static_cast<int>(c.items.size())
+                             ? value.selected
+                             : -1;
         }
         return;
     }

@@ -44,17 +44,27 @@ struct ControlDesign {
     std::string_view tag = {};
     bool aligned = false;  // timers: tick on whole multiples of the wall clock
     FontSpec font = {};
-    std::string_view target = {};  // hyperlinks: what they open
+    std::string_view target = {};              // hyperlinks: what they open
     std::vector<std::string_view> items = {};  // lists and tabs
     int selected = -1;                         // lists and tabs: the designed current item
     bool multiline = false;                    // edit boxes
 };
+
+// A control designed inside a container (a group box, a tab page): its rectangle made relative
+// to the container's container.
+inline ControlDesign placed_in(const Rect& container, ControlDesign control) {
+    control.rect.left += container.left;
+    control.rect.top += container.top;
+    return control;
+}
 
 struct WindowDesign {
     std::string_view name;
     std::string_view title;
     Rect rect;  // designed position and size
     std::vector<ControlDesign> controls;
+    bool framed = false;      // a thin frame line around the borderless window
+    bool in_taskbar = false;  // a window of its own the user may need to find again
 };
 
 struct Control {

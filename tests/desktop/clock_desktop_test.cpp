@@ -43,11 +43,11 @@ TEST_F(ClockDesktopTest, TrayMenuHasFourteenItemsInOrder) {
 TEST_F(ClockDesktopTest, NoMenuWhileTheSettingsDialogExists) {
     start();
     platform.advance(1000);
-    app->set_settings_dialog_open(true);
+    app->open_settings(2);
     right_click_face();
     platform.tray_click(clock(), MouseButton::right);
     EXPECT_TRUE(platform.shown_menus().empty());
-    app->set_settings_dialog_open(false);
+    app->settings_dialog()->cancel();
     right_click_face();
     EXPECT_EQ(platform.shown_menus().size(), 1u);
 }
