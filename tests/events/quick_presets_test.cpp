@@ -1,0 +1,212 @@
+// The quick-preset lists: the caption item that goes while the list is open and comes back
+// when it closes, picks that run once whatever order the desktop reports them in, and the
+// settings tabs' arithmetic on the time boxes.
+#include "events/quick_presets.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "config/convert.h"
+#include "support/form_sink.h"
+
+namespace horalune {
+namespace {
+
+constexpr std::string_view kList = "快速";
+
+WindowDesign list_window() {
+    WindowDesign d{"预设窗口", "", {0, 0, 200, 100}, {}};
+    d.controls.push_back(quick_preset_list(kList, {10, 10, 72, 20}, kTabPresetCaption));
+    for (const std::string_view box : {"时", "分", "秒"}) {
+        d.controls.push_back({box, ControlKind::edit, {0, 40, 25, 20}});
+    }
+    return d;
+}
+
+class QuickPresetsTest : public testing::FormTest {
+  protected:
+    QuickPresetsTest() { open(); }
+    void open() {
+        listed.reset();
+        form = std::make_unique<Form>(platform, list_window());
+        listed.emplace(forms, *form);
+        bind_quick_presets(*form, kList, std::string(kTabPresetCaptionAfterUse),
+                           [this](int minutes) { chosen.push_back(minutes); });
+    }
+    const std::vector<std::string>& items() const { return form->items(kList); }
+    // The list as the desktop shows it, which must agree with the form's model.
+    const ControlSpec& shown() const {
+        return platform.window(form->window())
+            ->controls[static_cast<std::size_t>(form->control(kList).native_id) - 1];
+    }
+    void expect_closed_with(std::string_view caption) {
+        ASSERT_EQ(items().size(), 11u);
+        EXPECT_EQ(items()[10], caption);
+        EXPECT_EQ(form->selected(kList), 10);
+        EXPECT_EQ(shown().items, items());
+        EXPECT_EQ(shown().selected, 10);
+    }
+
+    std::unique_ptr<Form> form;
+    std::optional<OpenForms::Entry> listed;
+    std::vector<int> chosen;
+};
+
+TEST_F(QuickPresetsTest, TheTenPresetsAndTheirMinutes) {
+    const struct {
+        int index;
+        const char* text;
+        int minutes;
+    } presets[] = {{0, "1 分钟后", 1},  {1, "3 分钟后", 3},  {2, "5 分钟后", 5},
+                   {3, "10分钟后", 10}, {4, "20分钟后", 20}, {5, "30分钟后", 30},
+                   {6, "45分钟后", 45}, {7, "1 小时后", 60}, {8, "90分钟后", 90},
+                   {9, "2 小时后", 120}};
+    const std::vector<std::string_view> designed = quick_preset_items(kPopupPresetCaption);
+    ASSERT_EQ(designed.size(), 11u);
+    EXPECT_EQ(designed[10], "快速设置提醒");
+    for (const auto& p : presets) {
+        EXPECT_EQ(designed[static_cast<std::size_t>(p.index)], p.text);
+        EXPECT_EQ(quick_preset_minutes(p.index), p.minutes) << p.text;
+    }
+    for (const int outside : {-1, 10, 11}) EXPECT_EQ(quick_preset_minutes(outside), std::nullopt);
+}
+
+TEST_F(QuickPresetsTest, DesignedClosedListShowsItsCaption) {
+    ASSERT_EQ(items().size(), 11u);
+    EXPECT_EQ(items()[10], "快速设置");
+    EXPECT_EQ(shown().selected, 10);
+}
+
+TEST_F(QuickPresetsTest, OpeningDropsTheCaptionAndClosingBringsTheOtherOne) {
+    sink.event(*form, kList, ControlEvent::drop_down);
+    ASSERT_EQ(items().size(), 10u);
+    EXPECT_EQ(items().back(), "2 小时后");
+    EXPECT_EQ(shown().items, items());
+    sink.event(*form, kList, ControlEvent::close_up);
+    expect_closed_with("快速输入");
+    EXPECT_TRUE(chosen.empty());
+    // Opening and closing again, or closing twice, keeps one caption.
+    sink.event(*form, kList, ControlEvent::drop_down);
+    sink.event(*form, kList, ControlEvent::close_up);
+    sink.event(*form, kList, ControlEvent::close_up);
+    expect_closed_with("快速输入");
+    EXPECT_TRUE(chosen.empty());
+}
+
+TEST_F(QuickPresetsTest, APickRunsOnceInEveryOrder) {
+    enum Step { drop, close, pick_3, pick_5, pick_none, pick_caption };
+    const struct {
+        const char* name;
+        std::vector<Step> steps;
+        std::vector<int> chosen;
+    } cases[] = {
+        {"pick reported before closing", {drop, pick_3, close}, {10}},
+        {"pick reported after closing", {drop, close, pick_3}, {10}},
+        {"pick without the list opening", {pick_3}, {10}},
+        {"keys moved through the open list", {drop, pick_5, pick_3, close}, {10}},
+        {"moved off every item, then closed", {drop, pick_3, pick_none, close}, {}},
+        {"closed unpicked", {drop, close}, {}},
+        {"the caption picked with the keys", {drop, close, pick_caption}, {}},
+        {"two picks, two gestures", {drop, pick_3, close, drop, close, pick_5}, {10, 30}},
+    };
+    for (const auto& c : cases) {
+        open();
+        chosen.clear();
+        for (const Step s : c.steps) {
+            switch (s) {
+                case drop:
+                    sink.event(*form, kList, ControlEvent::drop_down);
+                    break;
+                case close:
+                    sink.event(*form, kList, ControlEvent::close_up);
+                    break;
+                case pick_3:
+                    sink.select(*form, kList, 3);
+                    break;
+                case pick_5:
+                    sink.select(*form, kList, 5);
+                    break;
+                case pick_none:
+                    sink.select(*form, kList, -1);
+                    break;
+                case pick_caption:
+                    sink.select(*form, kList, 10);
+                    break;
+            }
+        }
+        EXPECT_EQ(chosen, c.chosen) << c.name;
+        expect_closed_with("快速输入");
+    }
+}
+
+TEST_F(QuickPresetsTest, TheFormMayCloseInsideThePick) {
+    for (const bool pick_first : {true, false}) {
+        open();
+        int runs = 0;
+        const WindowId window = form->window();
+        const int list = form->control(kList).native_id;
+        bind_quick_presets(*form, kList, "快速输入", [&](int) {
+            ++runs;
+            listed.reset();
+            form.reset();
+        });
+        platform.control_event(window, list, ControlEvent::drop_down);
+        if (pick_first) platform.user_input(window, list, {{}, 2, false});
+        platform.control_event(window, list, ControlEvent::close_up);
+        if (!pick_first) platform.user_input(window, list, {{}, 2, false});
+        EXPECT_EQ(runs, 1) << pick_first;
+        EXPECT_EQ(form, nullptr);
+        EXPECT_FALSE(platform.window(window)->alive);
+    }
+}
+
+TEST(AddMinutesTest, AddsToTheBoxesAndWrapsPastMidnight) {
+    const struct {
+        const char *h, *m, *s;
+        int minutes;
+        TimeOfDay expected;
+    } cases[] = {
+        {"23", "58", "07", 5, {0, 3, 7}},    {"7", "5", "3", 1, {7, 6, 3}},
+        {"12", "0", "0", 120, {14, 0, 0}},   {"0", "0", "0", 90, {1, 30, 0}},
+        {"23", "59", "59", 60, {0, 59, 59}}, {"08", "45", "30", 45, {9, 30, 30}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(add_minutes(c.h, c.m, c.s, c.minutes), c.expected)
+            << c.h << ":" << c.m << ":" << c.s;
+    }
+}
+
+TEST(AddMinutesTest, NoTimeWhenTheBoxesHoldNone) {
+    const struct {
+        const char *h, *m, *s;
+    } cases[] = {{"", "", ""},     {"", "5", "0"},    {"7", "", "0"},   {"7", "5", ""},
+                 {"x", "5", "0"},  {"24", "0", "0"},  {"7", "60", "0"}, {"7", "5", "60"},
+                 {"-1", "5", "0"}, {"7.5", "5", "0"}, {"7", "5:0", "0"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(add_minutes(c.h, c.m, c.s, 5), std::nullopt)
+            << "[" << c.h << "][" << c.m << "][" << c.s << "]";
+    }
+}
+
+TEST_F(QuickPresetsTest, ChoosingTwiceOnATabAddsTwice) {
+    // The tabs write the sum back into their boxes, so a second choice adds to the first.
+    bind_quick_presets(*form, kList, "快速输入", [this](int minutes) {
+        const auto t = add_minutes(form->text("时"), form->text("分"), form->text("秒"), minutes);
+        if (!t) return;
+        form->set_text("时", int_text(t->hour));
+        form->set_text("分", int_text(t->minute));
+        form->set_text("秒", int_text(t->second));
+    });
+    sink.type(*form, "时", "23");
+    sink.type(*form, "分", "58");
+    sink.type(*form, "秒", "07");
+    sink.pick(*form, kList, 1);  // "3 分钟后"
+    sink.pick(*form, kList, 1);
+    EXPECT_EQ(form->text("时"), "0");
+    EXPECT_EQ(form->text("分"), "4");
+    EXPECT_EQ(form->text("秒"), "7");
+}
+
+}  // namespace
+}  // namespace horalune
