@@ -73,9 +73,6 @@ ShutdownPrompt::~ShutdownPrompt() {
 }
 
 void ShutdownPrompt::run() {
-    const auto read = [this](std::string_view key) {
-        return config_read(globals_.config_path, cfg::kShutdown, key);
-    };
     // Made hidden from the start rather than shown and hidden again.
     const bool shown = read(cfg::kCountdownOn) != cfg::kFalse;
     form_ = std::make_unique<Form>(platform_, shutdown_prompt_design(), shown);
@@ -85,10 +82,8 @@ void ShutdownPrompt::run() {
 
     Form& f = *form_;
     f.on_timer(kTimer, [this] { count_down(); });
-    f.on_control(kRunNow, ControlEvent::clicked, [this] {
-        power_operation(power_mode_of(
-            to_integer(config_read(globals_.config_path, cfg::kShutdown, cfg::kShutdownMode))));
-    });
+    f.on_control(kRunNow, ControlEvent::clicked,
+                 [this] { power_operation(power_mode_of(to_integer(read(cfg::kShutdownMode)))); });
     f.on_control(kCancel, ControlEvent::clicked, [this] {
         platform_.end_modal(form_->window());
         close();
@@ -98,9 +93,6 @@ void ShutdownPrompt::run() {
 }
 
 void ShutdownPrompt::count_down() {
-    const auto read = [this](std::string_view key) {
-        return config_read(globals_.config_path, cfg::kShutdown, key);
-    };
     const std::uint8_t left = --globals_.shutdown_countdown;
     const PowerMode mode = power_mode_of(to_integer(read(cfg::kShutdownMode)));
     const std::string count = std::to_string(left);
@@ -112,9 +104,12 @@ void ShutdownPrompt::count_down() {
 }
 
 void ShutdownPrompt::power_operation(PowerMode mode) {
-    const bool force =
-        config_read(globals_.config_path, cfg::kShutdown, cfg::kForceClose) == cfg::kTrue;
-    platform_.power_operation(mode, force);
+    // Forced only by exactly "真": anything else waits for the running programs.
+    platform_.power_operation(mode, read(cfg::kForceClose) == cfg::kTrue);
+}
+
+std::string ShutdownPrompt::read(std::string_view key) const {
+    return config_read(globals_.config_path, cfg::kShutdown, key);
 }
 
 void ShutdownPrompt::close() {

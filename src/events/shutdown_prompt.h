@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "app/globals.h"
@@ -46,6 +47,7 @@ class ShutdownPrompt {
     void count_down();
     void power_operation(PowerMode mode);
     void close();
+    std::string read(std::string_view key) const;  // of section 定时关机
 
     Platform& platform_;
     Globals& globals_;
