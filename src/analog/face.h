@@ -11,12 +11,6 @@ namespace horalune {
 
 enum class Hand { hour = 0, minute = 1, second = 2 };
 
-struct Point {
-    int x = 0;
-    int y = 0;
-    bool operator==(const Point&) const = default;
-};
-
 // The hand's step value: 3° units for the hour hand (one step per 6 minutes), 6° for the
 // others; 12 o'clock is -30 (hour) or -15 (minute, second) in the morning.
 int hand_step(Hand hand, int hour, int minute, int second);

@@ -7,6 +7,9 @@
 namespace horalune {
 
 // Pixels are 0xAARRGGBB, row by row from the top-left corner.
+// How a background picture fills its area.
+enum class PictureMode : int { top_left = 0, tiled = 1, centred = 2 };
+
 struct Image {
     int width = 0;
     int height = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,12 @@ struct Rect {
     int width = 0;
     int height = 0;
     bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
 };
 
 using WindowId = int;
@@ -58,14 +65,18 @@ enum class ControlType {
     list_box,
     check_list,  // a list whose current item carries the one check mark
     group_box,
-    tab,         // tab headers (`items`) over a page area; the pages' controls are siblings
+    tab,            // tab headers (`items`) over a page area; the pages' controls are siblings
+    colour_picker,  // a swatch of `colour`; a click is reported, the program picks the colour
 };
 
 struct FontSpec {
     std::string face;  // empty: the desktop's default dialog font
     int height = 0;    // character height in pixels; 0: default
     bool bold = false;
+    bool operator==(const FontSpec&) const = default;
 };
+
+constexpr int kDefaultColour = -1;  // the desktop's own colour
 
 // A control's whole state. The program owns it; a back-end shows it and reports what the user
 // changes (ControlValue).
@@ -81,6 +92,12 @@ struct ControlSpec {
     bool visible = true;
     bool enabled = true;
     bool multiline = false;  // edit boxes
+    // Labels: text and background colours (0x00BBGGRR, or kDefaultColour) and `picture` as
+    // the background, in `picture_mode`. Colour pickers: `colour`.
+    int text_colour = kDefaultColour;
+    int back_colour = kDefaultColour;
+    int picture_mode = 0;  // a PictureMode value; others show the picture at the top left
+    int colour = 0;
 };
 
 // What the user made of a control: the value the back-end now shows.
@@ -138,6 +155,14 @@ class EventSink {
     // The user changed a control's value; comes before the event that reports the change.
     virtual void on_control_input(WindowId /*window*/, int /*control*/,
                                   const ControlValue& /*value*/) {}
+    // A status text of the dial-up connection being made (see Platform::dialup_dial).
+    virtual void on_dialup_status(const std::string& /*text*/) {}
+};
+
+// A dial-up connection entry of the system, with the user name stored with it.
+struct DialEntry {
+    std::string name;
+    std::string user;
 };
 
 class Platform {
@@ -149,6 +174,13 @@ class Platform {
     // --- system -----------------------------------------------------------------------------
     // The folder that holds the program file, without a trailing separator.
     virtual std::string program_dir() = 0;
+    // The whole screen (not the work area), and the mouse pointer on it.
+    virtual Rect screen_rect() = 0;
+    virtual Point cursor_pos() = 0;
+    // Windows NT and its successors (command lines run "cmd.exe" there, not "command.com").
+    virtual bool is_nt_family() = 0;
+    // The first icon of a program or icon file at 32 x 32; an empty image when there is none.
+    virtual Image file_icon(const std::string& path) = 0;
     virtual DateTime now() = 0;
     virtual std::uint64_t uptime_ms() = 0;
 
@@ -190,6 +222,17 @@ class Platform {
     // button that Enter presses.
     virtual bool ask_ok_cancel(WindowId owner, const std::string& text, const std::string& title,
                                MessageIcon icon, bool default_cancel) = 0;
+    // The common dialogs, modal; nullopt when the user cancels. A filter is pairs of a name and
+    // patterns, all joined by "|": "JPG图片|*.jpg|GIF动画|*.gif".
+    virtual std::optional<std::string> choose_file(WindowId owner, const std::string& title,
+                                                   const std::string& filter) = 0;
+    virtual std::optional<int> choose_colour(WindowId owner, int colour) = 0;  // 0x00BBGGRR
+    // Face and height as the font dialog gives them; other attributes are kept from `initial`.
+    virtual std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial) = 0;
+    // A one-line text prompt with OK and Cancel.
+    virtual std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
+                                                 const std::string& title,
+                                                 const std::string& initial) = 0;
 
     // --- timers and the event loop ------------------------------------------------------------
     // Starts, restarts or (interval 0) stops a timer of a window.
@@ -219,6 +262,11 @@ class Platform {
     // Dial-up networking: whether a connection is active, and hanging all of them up.
     virtual bool dialup_connected() = 0;
     virtual void dialup_hang_up() = 0;
+    virtual std::vector<DialEntry> dialup_entries() = 0;
+    // Starts dialling the number with the user name and password, through an entry of the
+    // back-end's choosing; returns at once. Progress comes as EventSink::on_dialup_status.
+    virtual void dialup_dial(const std::string& number, const std::string& user,
+                             const std::string& password) = 0;
     // Shuts the computer down, restarts it, logs the user off or puts it to sleep; `force`
     // does not wait for running programs. The result is not reported.
     virtual void power_operation(PowerMode mode, bool force) = 0;

@@ -9,8 +9,6 @@
 
 namespace horalune {
 
-enum class PictureMode : int { top_left = 0, tiled = 1, centred = 2 };
-
 class Canvas {
   public:
     Canvas(int width, int height);

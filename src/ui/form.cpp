@@ -47,6 +47,11 @@ ControlSpec spec_of(const Control& c) {
     spec.visible = c.visible;
     spec.enabled = c.enabled;
     spec.multiline = c.multiline;
+    spec.picture = c.picture;
+    spec.picture_mode = c.picture_mode;
+    spec.text_colour = c.text_colour;
+    spec.back_colour = c.back_colour;
+    spec.colour = c.colour;
     return spec;
 }
 
@@ -82,11 +87,10 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Control& c = controls_[i];
         if (!is_native(c.kind)) continue;
-        ControlSpec native = spec_of(c);
         if (const auto it = pictures.find(design.controls[i].name); it != pictures.end()) {
-            native.picture = it->second;
+            c.picture = it->second;
         }
-        c.native_id = platform_.create_control(window_, native);
+        c.native_id = platform_.create_control(window_, spec_of(c));
     }
     for (const Control& c : controls_) {
         if (c.kind == ControlKind::timer && c.interval > 0) set_interval(c.name, c.interval);
@@ -153,7 +157,6 @@ bool Form::is_native(ControlKind kind) {
 }
 
 void Form::push(const Control& c) {
-    // Native pictures keep the picture they were made with: only their place and looks change.
     if (c.native_id != 0) platform_.update_control(window_, c.native_id, spec_of(c));
 }
 
@@ -207,6 +210,44 @@ bool Form::dispatch_key(int key) {
     const Handler handler = it->second;
     if (handler) handler();
     return true;
+}
+
+void Form::resize_control(std::string_view name, int width, int height) {
+    Control& c = control(name);
+    c.rect.width = width;
+    c.rect.height = height;
+    push(c);
+}
+
+void Form::set_font(std::string_view name, FontSpec font) {
+    Control& c = control(name);
+    c.font = std::move(font);
+    push(c);
+}
+
+void Form::set_text_colour(std::string_view name, int colour) {
+    Control& c = control(name);
+    c.text_colour = colour;
+    push(c);
+}
+
+void Form::set_back_colour(std::string_view name, int colour) {
+    Control& c = control(name);
+    c.back_colour = colour;
+    push(c);
+}
+
+void Form::set_picture(std::string_view name, Image picture, int mode) {
+    Control& c = control(name);
+    c.picture = std::move(picture);
+    c.picture_mode = mode;
+    push(c);
+}
+
+void Form::set_colour(std::string_view name, int colour) {
+    Control& c = control(name);
+    c.colour = colour;
+    push(c);
 }
 
 void Form::apply_input(int native_id, const ControlValue& value) {

@@ -32,6 +32,7 @@ enum class ControlKind {
     check_list,
     group_box,
     tab,
+    colour_picker,
 };
 
 struct ControlDesign {
@@ -84,6 +85,11 @@ struct Control {
     bool enabled = true;
     bool multiline = false;
     FontSpec font;
+    Image picture;  // native pictures; labels: the background picture
+    int picture_mode = 0;
+    int text_colour = kDefaultColour;
+    int back_colour = kDefaultColour;
+    int colour = 0;  // colour pickers
 };
 
 class Form {
@@ -143,6 +149,15 @@ class Form {
     void set_visible(std::string_view name, bool visible);
     void set_enabled(std::string_view name, bool enabled);
     void move_control(std::string_view name, int left, int top);
+    void resize_control(std::string_view name, int width, int height);
+    void set_font(std::string_view name, FontSpec font);
+    // Labels' colours and background picture; a native picture's picture.
+    void set_text_colour(std::string_view name, int colour);
+    void set_back_colour(std::string_view name, int colour);
+    void set_picture(std::string_view name, Image picture, int mode = 0);
+    // Colour pickers.
+    int colour(std::string_view name) const { return control(name).colour; }
+    void set_colour(std::string_view name, int colour);
     // Pictures of native picture controls are set before the form is shown.
     static bool is_native(ControlKind kind);
 

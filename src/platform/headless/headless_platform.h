@@ -43,6 +43,13 @@ class HeadlessPlatform : public Platform {
         MessageIcon icon;
         bool default_cancel;
     };
+    // A common dialog or input box the program opened, with what it was given.
+    struct DialogCall {
+        enum class Kind { file, colour, font, input } kind;
+        std::string title, text;  // file: filter; input: prompt
+        std::string initial;      // input: initial text; font: face
+        int number = 0;           // colour: initial colour; font: height
+    };
     struct PowerCall {
         PowerMode mode;
         bool force;
@@ -88,6 +95,20 @@ class HeadlessPlatform : public Platform {
                     ControlEvent event = ControlEvent::changed);
     // A bare control event (a drop-down list opening or closing, a label pressed, ...).
     void control_event(WindowId w, int control, ControlEvent event);
+    // Answers for the next common dialogs (nullopt: the user cancels); unanswered ones cancel.
+    void answer_next_file(std::optional<std::string> path) { file_answers_.push_back(path); }
+    void answer_next_colour(std::optional<int> colour) { colour_answers_.push_back(colour); }
+    void answer_next_font(std::optional<FontSpec> font) { font_answers_.push_back(font); }
+    void answer_next_input(std::optional<std::string> text) { input_answers_.push_back(text); }
+    void set_screen(Rect screen) { screen_ = screen; }
+    void set_cursor(Point at) { cursor_ = at; }
+    void set_nt_family(bool nt) { nt_family_ = nt; }
+    void set_file_icon(const std::string& path, Image icon) { file_icons_[path] = std::move(icon); }
+    void set_dialup_entries(std::vector<DialEntry> entries) { dial_entries_ = std::move(entries); }
+    // The dial-up layer reports progress, as a real one does while it dials.
+    void dialup_report(const std::string& status) {
+        if (sink_) sink_->on_dialup_status(status);
+    }
     // Answers for the next OK/Cancel questions (true = OK); unanswered ones take the default.
     void answer_next_question(bool ok) { question_answers_.push_back(ok); }
     // Where the window manager would move a window being dragged (relative move).
@@ -110,6 +131,11 @@ class HeadlessPlatform : public Platform {
     const std::vector<Message>& messages() const { return messages_; }
     const std::vector<Question>& questions() const { return questions_; }
     const std::vector<PowerCall>& power_calls() const { return power_calls_; }
+    const std::vector<DialogCall>& dialogs() const { return dialogs_; }
+    struct DialCall {
+        std::string number, user, password;
+    };
+    const std::vector<DialCall>& dial_calls() const { return dial_calls_; }
     const std::vector<std::string>& started_processes() const { return processes_; }
     const std::vector<std::string>& media_commands() const { return media_commands_; }
     const std::vector<std::string>& opened_links() const { return links_; }
@@ -146,6 +172,22 @@ class HeadlessPlatform : public Platform {
     void update_control(WindowId window, int control, const ControlSpec& state) override;
     bool ask_ok_cancel(WindowId owner, const std::string& text, const std::string& title,
                        MessageIcon icon, bool default_cancel) override;
+    std::optional<std::string> choose_file(WindowId owner, const std::string& title,
+                                           const std::string& filter) override;
+    std::optional<int> choose_colour(WindowId owner, int colour) override;
+    std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial) override;
+    std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
+                                         const std::string& title,
+                                         const std::string& initial) override;
+    Rect screen_rect() override { return screen_; }
+    Point cursor_pos() override { return cursor_; }
+    bool is_nt_family() override { return nt_family_; }
+    Image file_icon(const std::string& path) override;
+    std::vector<DialEntry> dialup_entries() override { return dial_entries_; }
+    void dialup_dial(const std::string& number, const std::string& user,
+                     const std::string& password) override {
+        dial_calls_.push_back({number, user, password});
+    }
     void power_operation(PowerMode mode, bool force) override {
         power_calls_.push_back({mode, force, now()});
     }
@@ -202,6 +244,16 @@ class HeadlessPlatform : public Platform {
     std::vector<Question> questions_;
     std::vector<bool> question_answers_;
     std::vector<PowerCall> power_calls_;
+    std::vector<DialogCall> dialogs_;
+    std::vector<std::optional<std::string>> file_answers_, input_answers_;
+    std::vector<std::optional<int>> colour_answers_;
+    std::vector<std::optional<FontSpec>> font_answers_;
+    Rect screen_{0, 0, 1024, 768};
+    Point cursor_{512, 384};
+    bool nt_family_ = true;
+    std::map<std::string, Image> file_icons_;
+    std::vector<DialEntry> dial_entries_;
+    std::vector<DialCall> dial_calls_;
     std::vector<std::string> processes_, media_commands_, links_;
     std::map<WindowId, std::string> tray_;
     std::vector<WindowSpec> window_history_;

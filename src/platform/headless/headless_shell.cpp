@@ -89,6 +89,48 @@ bool HeadlessPlatform::ask_ok_cancel(WindowId, const std::string& text, const st
     return ok;
 }
 
+namespace {
+
+template <typename T>
+std::optional<T> next_answer(std::vector<std::optional<T>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    std::optional<T> answer = std::move(answers.front());
+    answers.erase(answers.begin());
+    return answer;
+}
+
+}  // namespace
+
+std::optional<std::string> HeadlessPlatform::choose_file(WindowId, const std::string& title,
+                                                         const std::string& filter) {
+    dialogs_.push_back({DialogCall::Kind::file, title, filter, {}, 0});
+    return next_answer(file_answers_);
+}
+
+std::optional<int> HeadlessPlatform::choose_colour(WindowId, int colour) {
+    dialogs_.push_back({DialogCall::Kind::colour, {}, {}, {}, colour});
+    return next_answer(colour_answers_);
+}
+
+std::optional<FontSpec> HeadlessPlatform::choose_font(WindowId, const FontSpec& initial) {
+    dialogs_.push_back({DialogCall::Kind::font, {}, {}, initial.face, initial.height});
+    auto answer = next_answer(font_answers_);
+    if (answer) answer->bold = initial.bold;  // the dialog gives face and height only
+    return answer;
+}
+
+std::optional<std::string> HeadlessPlatform::input_box(WindowId, const std::string& prompt,
+                                                       const std::string& title,
+                                                       const std::string& initial) {
+    dialogs_.push_back({DialogCall::Kind::input, title, prompt, initial, 0});
+    return next_answer(input_answers_);
+}
+
+Image HeadlessPlatform::file_icon(const std::string& path) {
+    const auto it = file_icons_.find(path);
+    return it == file_icons_.end() ? Image{} : it->second;
+}
+
 int HeadlessPlatform::create_control(WindowId window, const ControlSpec& request) {
     WindowState* state = live(window);
     if (!state) return 0;
@@ -105,10 +147,7 @@ void HeadlessPlatform::set_control_text(WindowId window, int control, const std:
 void HeadlessPlatform::update_control(WindowId window, int control, const ControlSpec& state) {
     WindowState* s = live(window);
     if (!s || control < 1 || control > static_cast<int>(s->controls.size())) return;
-    ControlSpec& shown = s->controls[static_cast<std::size_t>(control) - 1];
-    Image picture = std::move(shown.picture);  // pictures are given once, at creation
-    shown = state;
-    if (shown.picture.empty()) shown.picture = std::move(picture);
+    s->controls[static_cast<std::size_t>(control) - 1] = state;
 }
 
 void HeadlessPlatform::run_modal(WindowId window) {

@@ -68,3 +68,16 @@ void Win32Platform::dialup_hang_up() {
 }
 
 }  // namespace horalune::win32
+
+namespace horalune::win32 {
+
+// Entries and dialling come with the dial-up window; until then there are none to list.
+std::vector<DialEntry> Win32Platform::dialup_entries() {
+    return {};
+}
+
+void Win32Platform::dialup_dial(const std::string&, const std::string&, const std::string&) {
+    trace("dialling is not available yet");
+}
+
+}  // namespace horalune::win32

@@ -1,0 +1,86 @@
+// The common dialogs: open-file with a filter, colour and font. Each runs modally over the
+// owner and answers nothing when the user cancels.
+#include <windows.h>
+#include <commdlg.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/win32/backend.h"
+#include "platform/win32/trace.h"
+#include "platform/win32/wide.h"
+
+namespace horalune::win32 {
+
+std::optional<std::string> Win32Platform::choose_file(WindowId owner, const std::string& title,
+                                                      const std::string& filter) {
+    // "name|*.a|name|*.b" becomes the dialog's list of NUL-separated pairs.
+    std::wstring pairs = widen(filter);
+    std::replace(pairs.begin(), pairs.end(), L'|', L'\0');
+    pairs.append(2, L'\0');
+    std::wstring file(32768, L'\0');
+    const std::wstring caption = widen(title);
+    OPENFILENAMEW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = hwnd_of(owner);
+    request.lpstrFilter = pairs.c_str();
+    request.nFilterIndex = 1;
+    request.lpstrFile = file.data();
+    request.nMaxFile = static_cast<DWORD>(file.size());
+    request.lpstrTitle = caption.empty() ? nullptr : caption.c_str();
+    request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
+                    OFN_EXPLORER;
+    if (!GetOpenFileNameW(&request)) return std::nullopt;
+    file.resize(wcslen(file.c_str()));
+    trace("file chosen: " + narrow(file));
+    return narrow(file);
+}
+
+std::optional<int> Win32Platform::choose_colour(WindowId owner, int colour) {
+    static COLORREF custom[16] = {};  // the user's own colours, kept while the program runs
+    CHOOSECOLORW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = hwnd_of(owner);
+    request.rgbResult = static_cast<COLORREF>(colour) & 0x00FFFFFFu;
+    request.lpCustColors = custom;
+    request.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+    if (!ChooseColorW(&request)) return std::nullopt;
+    return static_cast<int>(request.rgbResult & 0x00FFFFFFu);
+}
+
+std::optional<FontSpec> Win32Platform::choose_font(WindowId owner, const FontSpec& initial) {
+    LOGFONTW font{};
+    const std::wstring face = widen(initial.face);
+    std::copy_n(face.begin(), std::min<std::size_t>(face.size(), LF_FACESIZE - 1),
+                font.lfFaceName);
+    font.lfHeight = -std::max(initial.height, 1);
+    font.lfWeight = initial.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    CHOOSEFONTW request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = hwnd_of(owner);
+    request.lpLogFont = &font;
+    request.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_NOSCRIPTSEL;
+    if (!ChooseFontW(&request)) return std::nullopt;
+    FontSpec chosen = initial;  // the dialog decides face and size only
+    chosen.face = narrow(font.lfFaceName);
+    chosen.height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight;
+    return chosen;
+}
+
+Rect Win32Platform::screen_rect() {
+    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+Point Win32Platform::cursor_pos() {
+    POINT at{};
+    GetCursorPos(&at);
+    return {at.x, at.y};
+}
+
+bool Win32Platform::is_nt_family() {
+    // Only the NT family runs the W entry points this program is built on.
+    return (GetVersion() & 0x80000000u) == 0;
+}
+
+}  // namespace horalune::win32
