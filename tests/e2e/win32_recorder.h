@@ -19,6 +19,8 @@ namespace horalune::testing {
 
 struct Recorder : EventSink {
     std::vector<std::string> events;
+    ControlValue last_input;
+    WindowId key_window = kNoWindow;  // the window the last key was reported for
     bool consume_keys = false;
     bool allow_close = false;
     std::function<void(int)> timer_action;
@@ -33,8 +35,9 @@ struct Recorder : EventSink {
     void on_mouse_move(WindowId, int x, int y) override {
         events.push_back("move " + std::to_string(x) + "," + std::to_string(y));
     }
-    bool on_key_down(WindowId, int key) override {
+    bool on_key_down(WindowId window, int key) override {
         events.push_back("key " + std::to_string(key));
+        key_window = window;
         return consume_keys;
     }
     bool on_close_request(WindowId) override {
@@ -46,9 +49,32 @@ struct Recorder : EventSink {
         events.push_back(b == MouseButton::left ? "tray left" : "tray right");
     }
     void on_control(WindowId, int control, ControlEvent e) override {
-        events.push_back("control " + std::to_string(control) +
-                         (e == ControlEvent::clicked ? " clicked" : " left_down"));
+        events.push_back("control " + std::to_string(control) + " " + name_of(e));
         if (control_action) control_action(control, e);
+    }
+    // Long texts are written down by their length.
+    void on_control_input(WindowId, int control, const ControlValue& value) override {
+        last_input = value;
+        const std::string text = value.text.size() <= 40
+                                     ? "\"" + value.text + "\""
+                                     : "<" + std::to_string(value.text.size()) + " bytes>";
+        events.push_back("input " + std::to_string(control) + " " + text + " " +
+                         std::to_string(value.selected) + (value.checked ? " checked" : ""));
+    }
+    static const char* name_of(ControlEvent e) {
+        switch (e) {
+            case ControlEvent::clicked:
+                return "clicked";
+            case ControlEvent::left_down:
+                return "left_down";
+            case ControlEvent::changed:
+                return "changed";
+            case ControlEvent::drop_down:
+                return "drop_down";
+            case ControlEvent::close_up:
+                return "close_up";
+        }
+        return "?";
     }
     void mouse(const char* what, MouseButton b, int x, int y) {
         events.push_back(std::string(what) + (b == MouseButton::left ? " left " : " right ") +

@@ -31,9 +31,12 @@ using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 // A native child control of a top-level window.
 struct NativeControl {
-    ControlType type = ControlType::label;
     HWND hwnd = nullptr;
-    Image picture;  // pictures only, drawn on WM_DRAWITEM
+    // What it shows: the program's last request, with the user's changes since. Pictures keep
+    // theirs here, drawn on WM_DRAWITEM.
+    ControlSpec shown;
+    // Set while the back-end itself changes the control: notifications then are not the user's.
+    bool quiet = false;
 };
 
 // What the window procedure knows about one of the program's top-level windows.
@@ -103,9 +106,25 @@ class Win32Platform final : public Platform {
     bool dialup_connected() override;
     void dialup_hang_up() override;
     void power_operation(PowerMode mode, bool force) override;
+    std::vector<DialEntry> dialup_entries() override;
+    void dialup_dial(const std::string& number, const std::string& user,
+                     const std::string& password) override;
+    std::optional<std::string> choose_file(WindowId owner, const std::string& title,
+                                           const std::string& filter) override;
+    std::optional<int> choose_colour(WindowId owner, int colour) override;
+    std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial) override;
+    std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
+                                         const std::string& title,
+                                         const std::string& initial) override;
+    Rect screen_rect() override;
+    Point cursor_pos() override;
+    bool is_nt_family() override;
+    Image file_icon(const std::string& path) override;
 
     // For the window procedure.
     EventSink* sink() const { return sink_; }
+    // The record of an open window; null once it is gone (a sink call may have closed it).
+    NativeWindow* record_of(WindowId window) const;
     // The native window is gone (WM_NCDESTROY): drop our record of it.
     void forget(WindowId window);
     // The small program icon for the tray; null when the executable has none.
@@ -113,7 +132,9 @@ class Win32Platform final : public Platform {
 
   private:
     HWND hwnd_of(WindowId window) const;
-    NativeWindow* record_of(WindowId window) const;
+    // A key pressed in a native control goes to the program first, as if pressed in its window;
+    // true when the program consumed it (event_loop.cpp).
+    bool control_key_consumed(const MSG& msg);
 
     std::map<WindowId, std::unique_ptr<NativeWindow>> windows_;
     WindowId next_id_ = 1;
@@ -131,7 +152,7 @@ void paint(NativeWindow& window);
 
 // Messages a top-level window passes on before its own handling. Each returns true when it
 // handled the message, with the result in `result`.
-// Notifications, colours and drawing of the native controls (controls.cpp).
+// Notifications, colours and drawing of the native controls (control_events.cpp).
 bool handle_control_message(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam,
                             LRESULT& result);
 // The tray icon's callback and the shell's restart (shell_tray.cpp).

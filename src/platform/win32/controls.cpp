@@ -1,11 +1,12 @@
-// Native child controls of a top-level window: labels, push buttons, hyperlinks and pictures,
-// with their fonts, colours and events. Does not do keyboard navigation (no tab order, no
-// default button); the program's windows are driven by the mouse.
+// Native child controls of a top-level window: making them and bringing them to the state the
+// program asks for. Does not change a control's kind, font or line mode once made.
 // These headers need <windows.h> before them.
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
 // clang-format on
+
+#include "platform/win32/controls.h"
 
 #include <algorithm>
 
@@ -16,24 +17,70 @@
 namespace horalune::win32 {
 namespace {
 
-constexpr COLORREF kLinkColour = RGB(0, 0, 255);
+constexpr int kDroppedItems = 10;  // rows an open drop-down list shows before it scrolls
 
-const wchar_t* class_of(ControlType type) {
-    return type == ControlType::button ? L"BUTTON" : L"STATIC";
-}
+struct NativeKind {
+    const wchar_t* cls;
+    DWORD style;
+    DWORD ex_style = 0;
+};
 
-DWORD style_of(ControlType type) {
-    switch (type) {
+NativeKind kind_of(const ControlSpec& request) {
+    switch (request.type) {
         case ControlType::button:
-            return BS_PUSHBUTTON | WS_TABSTOP;
+            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
         case ControlType::picture:
-            return SS_OWNERDRAW;
+            return {L"STATIC", SS_OWNERDRAW};
+        case ControlType::edit: {
+            // Several lines wrap at the right edge: there is no scroll bar across.
+            const DWORD lines = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL;
+            return {L"EDIT", WS_TABSTOP | (request.multiline ? lines : DWORD{ES_AUTOHSCROLL}),
+                    WS_EX_CLIENTEDGE};
+        }
+        case ControlType::check_box:
+            return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
+        case ControlType::radio:
+            // Not an automatic radio, which unticks its neighbours on its own: the program
+            // decides which one of a group is ticked.
+            return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP};
+        case ControlType::drop_list:
+            return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
+        case ControlType::list_box:
+            // No integral height: lists keep their designed size even if a row is cut.
+            return {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
+        case ControlType::check_list:
+            return {L"LISTBOX",
+                    LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                        WS_VSCROLL | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
+        case ControlType::group_box:
+            return {L"BUTTON", BS_GROUPBOX};
+        case ControlType::tab:
+            return {WC_TABCONTROLW, WS_TABSTOP};
+        case ControlType::colour_picker:
+            return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP};
         case ControlType::label:
         case ControlType::hyperlink:
             break;
     }
     // Captions are shown as they are: an "&" is no mnemonic.
-    return SS_LEFT | SS_NOTIFY | SS_NOPREFIX;
+    return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX};
+}
+
+bool has_caption(ControlType type) {
+    return type != ControlType::drop_list && type != ControlType::list_box &&
+           type != ControlType::check_list && type != ControlType::tab &&
+           type != ControlType::picture && type != ControlType::colour_picker;
+}
+
+bool has_items(ControlType type) {
+    return type == ControlType::drop_list || type == ControlType::list_box ||
+           type == ControlType::check_list || type == ControlType::tab;
+}
+
+bool has_tick(ControlType type) {
+    return type == ControlType::check_box || type == ControlType::radio;
 }
 
 // Null when the stock dialog font serves as it is.
@@ -58,182 +105,285 @@ HFONT make_font(const FontSpec& request, bool underline) {
     return CreateFontIndirectW(&font);
 }
 
-int control_id_of(const NativeWindow& window, HWND child) {
-    for (std::size_t i = 0; i < window.controls.size(); ++i) {
-        if (child != nullptr && window.controls[i].hwnd == child) return static_cast<int>(i) + 1;
+// A themed tab control draws its page in the theme's colour (white under Wine), unlike the
+// dialog face that the controls on it show. Without uxtheme there is no theme to take away.
+void take_theme_away(HWND control) {
+    using SetWindowThemeFunction = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    static const auto set_window_theme = [] {
+        const HMODULE uxtheme = LoadLibraryW(L"uxtheme.dll");
+        return uxtheme == nullptr
+                   ? nullptr
+                   : reinterpret_cast<SetWindowThemeFunction>(
+                         reinterpret_cast<void*>(GetProcAddress(uxtheme, "SetWindowTheme")));
+    }();
+    // No theme has a class named " ": the control falls back to the classic look. (An empty
+    // name, the documented way, is refused by some uxtheme versions.)
+    if (set_window_theme != nullptr) set_window_theme(control, L" ", L" ");
+}
+
+bool tab_class_ready() {
+    static const bool ready = [] {
+        INITCOMMONCONTROLSEX classes{sizeof classes, ICC_TAB_CLASSES};
+        return InitCommonControlsEx(&classes) != FALSE;
+    }();
+    return ready;
+}
+
+void insert_item(const NativeControl& control, int index, const std::string& text) {
+    std::wstring wide = widen(text);
+    switch (control.shown.type) {
+        case ControlType::drop_list:
+            SendMessageW(control.hwnd, CB_INSERTSTRING, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(wide.c_str()));
+            break;
+        case ControlType::list_box:
+        case ControlType::check_list:
+            SendMessageW(control.hwnd, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(wide.c_str()));
+            break;
+        case ControlType::tab: {
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = wide.data();
+            SendMessageW(control.hwnd, TCM_INSERTITEMW, static_cast<WPARAM>(index),
+                         reinterpret_cast<LPARAM>(&item));
+            break;
+        }
+        default:
+            break;
     }
-    return 0;
 }
 
-void report(NativeWindow& window, int control, ControlEvent event) {
-    // The sink may destroy the window: nothing of it is touched afterwards.
-    EventSink* sink = window.owner->sink();
-    if (sink != nullptr) sink->on_control(window.id, control, event);
-}
-
-LRESULT CALLBACK control_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam,
-                                   UINT_PTR subclass_id, DWORD_PTR data) {
-    auto& window = *reinterpret_cast<NativeWindow*>(data);
-    const int id = static_cast<int>(subclass_id);
-    const ControlType type = window.controls[static_cast<std::size_t>(id) - 1].type;
-    switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:  // a quick second press is a press all the same
-            if (type != ControlType::label) break;
-            report(window, id, ControlEvent::left_down);
-            return 0;
-        case WM_SETCURSOR:
-            if (type != ControlType::hyperlink) break;
-            SetCursor(LoadCursorW(nullptr, IDC_HAND));
-            return TRUE;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, control_procedure, subclass_id);
+void delete_item(const NativeControl& control, int index) {
+    const auto at = static_cast<WPARAM>(index);
+    switch (control.shown.type) {
+        case ControlType::drop_list:
+            SendMessageW(control.hwnd, CB_DELETESTRING, at, 0);
+            break;
+        case ControlType::list_box:
+        case ControlType::check_list:
+            SendMessageW(control.hwnd, LB_DELETESTRING, at, 0);
+            break;
+        case ControlType::tab:
+            SendMessageW(control.hwnd, TCM_DELETEITEM, at, 0);
             break;
         default:
             break;
     }
-    return DefSubclassProc(hwnd, message, wparam, lparam);
 }
 
-std::uint32_t argb_of(COLORREF colour) {
-    return 0xFF000000u | (std::uint32_t{GetRValue(colour)} << 16) |
-           (std::uint32_t{GetGValue(colour)} << 8) | GetBValue(colour);
-}
-
-std::uint32_t blend(std::uint32_t over, std::uint32_t under) {
-    const std::uint32_t a = over >> 24;
-    std::uint32_t out = 0xFF000000u;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const std::uint32_t o = (over >> shift) & 0xFF, u = (under >> shift) & 0xFF;
-        out |= ((o * a + u * (255 - a) + 127) / 255) << shift;
+void select(const NativeControl& control, int index) {
+    const auto at = static_cast<WPARAM>(index);  // -1 clears the selection
+    switch (control.shown.type) {
+        case ControlType::drop_list:
+            SendMessageW(control.hwnd, CB_SETCURSEL, at, 0);
+            break;
+        case ControlType::list_box:
+        case ControlType::check_list:
+            SendMessageW(control.hwnd, LB_SETCURSEL, at, 0);
+            break;
+        case ControlType::tab:
+            SendMessageW(control.hwnd, TCM_SETCURSEL, at, 0);
+            break;
+        default:
+            break;
     }
-    return out;
 }
 
-// The picture over what the window shows beneath it: its presented content or the dialog face.
-void draw_picture(const NativeWindow& window, const NativeControl& control,
-                  const DRAWITEMSTRUCT& item) {
-    const int width = item.rcItem.right - item.rcItem.left;
-    const int height = item.rcItem.bottom - item.rcItem.top;
-    if (width <= 0 || height <= 0) return;
-    POINT origin{item.rcItem.left, item.rcItem.top};
-    MapWindowPoints(control.hwnd, window.hwnd, &origin, 1);
-    const std::uint32_t face = argb_of(GetSysColor(COLOR_BTNFACE));
-    Image shown(width, height, face);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            std::uint32_t& pixel = shown.at(x, y);
-            if (window.content.contains(origin.x + x, origin.y + y)) {
-                pixel = window.content.at(origin.x + x, origin.y + y) | 0xFF000000u;
-            }
-            if (!control.picture.contains(x, y)) continue;
-            const std::uint32_t p = control.picture.at(x, y);
-            if ((p & 0x00FFFFFFu) != 0x00FFFFFFu) pixel = blend(p, pixel);  // white: see-through
-        }
+// Only the items from the first difference on are replaced: an open drop-down list loses or
+// gains its last item without being rebuilt under the user's pointer.
+void show_items(NativeControl& control, const std::vector<std::string>& items) {
+    const std::vector<std::string>& old = control.shown.items;
+    std::size_t same = 0;
+    while (same < old.size() && same < items.size() && old[same] == items[same]) ++same;
+    for (std::size_t i = old.size(); i > same; --i) delete_item(control, static_cast<int>(i) - 1);
+    for (std::size_t i = same; i < items.size(); ++i) {
+        insert_item(control, static_cast<int>(i), items[i]);
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(item.hDC, item.rcItem.left, item.rcItem.top, width, height, 0, 0, 0, height,
-                      shown.pixels.data(), &info, DIB_RGB_COLORS);
+    control.shown.items = items;
+}
+
+void place(const NativeControl& control, const Rect& rect) {
+    int height = rect.height;
+    if (control.shown.type == ControlType::drop_list) {
+        // The window holds the closed list, as high as its font makes it, and the open list
+        // below it; the height asked for is only the closed list's.
+        RECT closed{};
+        GetWindowRect(control.hwnd, &closed);
+        const auto row = static_cast<int>(SendMessageW(control.hwnd, CB_GETITEMHEIGHT, 0, 0));
+        height = closed.bottom - closed.top + kDroppedItems * std::max(row, 1) + 2;
+    }
+    MoveWindow(control.hwnd, rect.left, rect.top, rect.width, height, TRUE);
+}
+
+// A check list's rows fit the text and the tick box, whichever is taller.
+void fit_rows(const NativeControl& control, HGDIOBJ font) {
+    const HDC dc = GetDC(control.hwnd);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(control.hwnd, dc);
+    const int row = std::max<int>(metrics.tmHeight, kCheckGlyph) + 2;
+    SendMessageW(control.hwnd, LB_SETITEMHEIGHT, 0, row);
+}
+
+void show_caption(NativeControl& control, const std::string& caption) {
+    if (!has_caption(control.shown.type) || caption == control.shown.caption) return;
+    control.shown.caption = caption;
+    SetWindowTextW(control.hwnd, widen(caption).c_str());
+}
+
+// Brings the native control to `state`, touching only what differs from what it shows.
+void show_state(NativeControl& control, const ControlSpec& state) {
+    const Quiet quiet(control);
+    ControlSpec& shown = control.shown;
+    const ControlType type = shown.type;
+    show_caption(control, state.caption);
+    if (has_items(type)) {
+        if (state.items != shown.items) show_items(control, state.items);
+        // Taking items away may have taken the selection with them: ask the control.
+        if (native_selection(control) != state.selected) select(control, state.selected);
+        shown.selected = native_selection(control);
+    }
+    if (has_tick(type) && state.checked != shown.checked) {
+        SendMessageW(control.hwnd, BM_SETCHECK, state.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        shown.checked = state.checked;
+    }
+    // Pictures keep theirs when none is given.
+    if (!state.picture.empty() && (state.picture.width != shown.picture.width ||
+                                   state.picture.pixels != shown.picture.pixels)) {
+        shown.picture = state.picture;
+        InvalidateRect(control.hwnd, nullptr, FALSE);
+    }
+    if (type == ControlType::colour_picker && state.colour != shown.colour) {
+        shown.colour = state.colour;
+        InvalidateRect(control.hwnd, nullptr, FALSE);
+    }
+    if (state.rect != shown.rect) {
+        shown.rect = state.rect;
+        place(control, state.rect);
+    }
+    if (state.enabled != shown.enabled) {
+        shown.enabled = state.enabled;
+        EnableWindow(control.hwnd, state.enabled ? TRUE : FALSE);
+    }
+    if (state.visible != shown.visible) {
+        shown.visible = state.visible;
+        ShowWindow(control.hwnd, state.visible ? SW_SHOWNA : SW_HIDE);
+    }
 }
 
 }  // namespace
 
+NativeControl* control_of(NativeWindow& window, int id) {
+    if (id < 1 || id > static_cast<int>(window.controls.size())) return nullptr;
+    return &window.controls[static_cast<std::size_t>(id) - 1];
+}
+
+int native_selection(const NativeControl& control) {
+    LRESULT current = -1;
+    switch (control.shown.type) {
+        case ControlType::drop_list:
+            current = SendMessageW(control.hwnd, CB_GETCURSEL, 0, 0);
+            break;
+        case ControlType::list_box:
+        case ControlType::check_list:
+            current = SendMessageW(control.hwnd, LB_GETCURSEL, 0, 0);
+            break;
+        case ControlType::tab:
+            current = SendMessageW(control.hwnd, TCM_GETCURSEL, 0, 0);
+            break;
+        default:
+            break;
+    }
+    return current < 0 ? -1 : static_cast<int>(current);
+}
+
 int Win32Platform::create_control(WindowId window, const ControlSpec& request) {
     NativeWindow* record = record_of(window);
     if (record == nullptr) return 0;
+    if (request.type == ControlType::tab && !tab_class_ready()) {
+        trace("tab controls are not available");
+        return 0;
+    }
     const HWND parent = record->hwnd;
     // The window's own background must not paint over its controls.
     SetWindowLongPtrW(parent, GWL_STYLE, GetWindowLongPtrW(parent, GWL_STYLE) | WS_CLIPCHILDREN);
     const int id = static_cast<int>(record->controls.size()) + 1;
+    const NativeKind kind = kind_of(request);
+    // Overlapping controls show the one on top; each sibling leaves the others' area alone.
+    DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
+    if (request.visible) style |= WS_VISIBLE;
+    if (!request.enabled) style |= WS_DISABLED;
+    // Edit boxes get their text once the limit is raised; lists and tabs get their items below.
+    ControlSpec made = request;
+    made.picture = Image();
+    made.items.clear();
+    made.selected = -1;
+    made.checked = false;
+    if (request.type == ControlType::edit || !has_caption(request.type)) made.caption.clear();
     const HWND child = CreateWindowExW(
-        0, class_of(request.type), widen(request.caption).c_str(),
-        WS_CHILD | WS_VISIBLE | style_of(request.type), request.rect.left, request.rect.top,
-        request.rect.width, request.rect.height, parent,
+        kind.ex_style, kind.cls, widen(made.caption).c_str(), style, request.rect.left,
+        request.rect.top, request.rect.width, request.rect.height, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (child == nullptr) {
         trace("control creation failed \"" + request.caption + "\"");
         return 0;
     }
+    // The program lists the controls that lie on top first (a title over the tab headers,
+    // boxes after what they hold): each goes below those made before, as Wine does already.
+    SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     HFONT font = make_font(request.font, request.type == ControlType::hyperlink);
     if (font != nullptr) record->fonts.emplace_back(font);
     const HGDIOBJ shown_font = font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(shown_font), FALSE);
-    record->controls.push_back(NativeControl{request.type, child, request.picture});
-    if (request.type == ControlType::label || request.type == ControlType::hyperlink) {
-        SetWindowSubclass(child, control_procedure, static_cast<UINT_PTR>(id),
-                          reinterpret_cast<DWORD_PTR>(record));
+
+    record->controls.push_back(NativeControl{child, made, false});
+    NativeControl& control = record->controls.back();
+    control.shown.picture = request.picture;
+    const Quiet quiet(control);
+    switch (request.type) {
+        case ControlType::edit:
+            SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // 0: as much as an edit box holds
+            break;
+        case ControlType::drop_list:
+            place(control, request.rect);
+            break;
+        case ControlType::check_list:
+            fit_rows(control, shown_font);
+            break;
+        case ControlType::tab:
+            take_theme_away(child);
+            [[fallthrough]];
+        case ControlType::group_box:
+        case ControlType::label:
+        case ControlType::hyperlink:
+            SetWindowSubclass(child, control_procedure, static_cast<UINT_PTR>(id),
+                              reinterpret_cast<DWORD_PTR>(record));
+            break;
+        default:
+            break;
     }
+    ControlSpec state = request;
+    state.picture = Image();  // kept above
+    show_state(control, state);
     if (id == 1) InvalidateRect(parent, nullptr, FALSE);  // now a dialog face
     return id;
 }
 
 void Win32Platform::set_control_text(WindowId window, int control, const std::string& text) {
-    const NativeWindow* record = record_of(window);
-    if (record == nullptr || control < 1 || control > static_cast<int>(record->controls.size())) {
-        return;
-    }
-    SetWindowTextW(record->controls[static_cast<std::size_t>(control) - 1].hwnd,
-                   widen(text).c_str());
+    NativeWindow* record = record_of(window);
+    NativeControl* shown = record != nullptr ? control_of(*record, control) : nullptr;
+    if (shown == nullptr) return;
+    const Quiet quiet(*shown);
+    show_caption(*shown, text);
 }
 
 void Win32Platform::update_control(WindowId window, int control, const ControlSpec& state) {
-    const NativeWindow* record = record_of(window);
-    if (record == nullptr || control < 1 || control > static_cast<int>(record->controls.size())) {
-        return;
-    }
-    const HWND hwnd = record->controls[static_cast<std::size_t>(control) - 1].hwnd;
-    SetWindowTextW(hwnd, widen(state.caption).c_str());
-    MoveWindow(hwnd, state.rect.left, state.rect.top, state.rect.width, state.rect.height, TRUE);
-    EnableWindow(hwnd, state.enabled ? TRUE : FALSE);
-    ShowWindow(hwnd, state.visible ? SW_SHOWNA : SW_HIDE);
-}
-
-bool handle_control_message(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam,
-                            LRESULT& result) {
-    if (window.controls.empty()) return false;
-    switch (message) {
-        case WM_COMMAND: {
-            const int id = control_id_of(window, reinterpret_cast<HWND>(lparam));
-            if (id == 0) return false;
-            const ControlType type = window.controls[static_cast<std::size_t>(id) - 1].type;
-            const WORD code = HIWORD(wparam);
-            result = 0;
-            if ((type == ControlType::button && code == BN_CLICKED) ||
-                (type == ControlType::hyperlink && code == STN_CLICKED)) {
-                report(window, id, ControlEvent::clicked);
-            }
-            return true;
-        }
-        case WM_CTLCOLORSTATIC: {
-            const int id = control_id_of(window, reinterpret_cast<HWND>(lparam));
-            if (id == 0) return false;
-            const auto dc = reinterpret_cast<HDC>(wparam);
-            const bool link =
-                window.controls[static_cast<std::size_t>(id) - 1].type == ControlType::hyperlink;
-            SetTextColor(dc, link ? kLinkColour : GetSysColor(COLOR_BTNTEXT));
-            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-            return true;
-        }
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lparam);
-            const int id = control_id_of(window, item.hwndItem);
-            if (id == 0) return false;
-            const NativeControl& control = window.controls[static_cast<std::size_t>(id) - 1];
-            if (control.type != ControlType::picture) return false;
-            draw_picture(window, control, item);
-            result = TRUE;
-            return true;
-        }
-        default:
-            return false;
-    }
+    NativeWindow* record = record_of(window);
+    NativeControl* shown = record != nullptr ? control_of(*record, control) : nullptr;
+    if (shown != nullptr) show_state(*shown, state);
 }
 
 }  // namespace horalune::win32

@@ -1,5 +1,5 @@
-// The window procedure and message loop: turns Win32 messages into EventSink calls, and timers.
-// Does not translate accelerators; modal windows run their loops in modal.cpp.
+// The window procedure and message loop: Win32 messages and timers become EventSink calls; keys
+// in controls reach the program first. Does not translate accelerators; modal loops: modal.cpp.
 #include <windowsx.h>
 
 #include "platform/win32/backend.h"
@@ -118,12 +118,34 @@ void Win32Platform::set_event_sink(EventSink* sink) {
     sink_ = sink;
 }
 
+bool Win32Platform::control_key_consumed(const MSG& msg) {
+    if ((msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) || sink_ == nullptr) {
+        return false;
+    }
+    // Top-level windows hear their own keys in the window procedure.
+    const HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (root == nullptr || root == msg.hwnd) return false;
+    for (const auto& [id, window] : windows_) {
+        if (window->hwnd != root) continue;
+        // An open drop-down list closes on Esc and picks with the arrows: its keys are its own.
+        for (const NativeControl& control : window->controls) {
+            if (control.hwnd == msg.hwnd && control.shown.type == ControlType::drop_list &&
+                SendMessageW(msg.hwnd, CB_GETDROPPEDSTATE, 0, 0)) {
+                return false;
+            }
+        }
+        return sink_->on_key_down(id, static_cast<int>(msg.wParam));
+    }
+    return false;
+}
+
 int Win32Platform::run_event_loop() {
     MSG msg;
     for (;;) {
         const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) return static_cast<int>(msg.wParam);  // WM_QUIT
         if (got == -1) return -1;
+        if (control_key_consumed(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -1,5 +1,5 @@
 // Modal windows: a nested message loop with the program's other windows disabled, and bringing
-// a window to the foreground. Does not handle dialog keys (Tab, Enter, Esc) in the nested loop.
+// a window to the foreground. Does not handle dialog keys (Tab, Enter) in the nested loop.
 #include <string>
 #include <vector>
 
@@ -20,8 +20,8 @@ void Win32Platform::run_modal(WindowId window) {
     for (HWND other : disabled) EnableWindow(other, FALSE);
     record->modal = true;
     EnableWindow(hwnd, TRUE);
-    ShowWindow(hwnd, SW_SHOW);
-    SetForegroundWindow(hwnd);
+    // A window made hidden stays hidden: some modal windows run unseen.
+    if (IsWindowVisible(hwnd)) SetForegroundWindow(hwnd);
     trace("modal entered window " + std::to_string(window));
 
     MSG msg;
@@ -35,6 +35,7 @@ void Win32Platform::run_modal(WindowId window) {
             break;
         }
         if (got == -1) break;
+        if (control_key_consumed(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -1,4 +1,5 @@
-// Top-level windows: borderless popups cut to a mask, showing a program-drawn picture.
+// Top-level windows: borderless popups cut to a mask, showing a program-drawn picture, or framed
+// by a thin line for dialogs.
 // Does not create controls, menus or tray icons, nor move windows by drag; those live elsewhere.
 #include <string>
 #include <vector>
@@ -63,8 +64,9 @@ WindowId Win32Platform::create_window(const WindowSpec& request) {
     window->id = next_id_;
     window->title = request.title;
 
-    const DWORD style =
+    DWORD style =
         request.borderless ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    if (request.borderless && request.framed) style |= WS_BORDER;
     const DWORD ex_style = request.in_taskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
     const HWND hwnd =
         CreateWindowExW(ex_style, cls, widen(request.title).c_str(), style, request.rect.left,
