@@ -67,7 +67,7 @@ void Application::start_up() {
     tick_ = std::make_unique<SecondTick>(platform_, globals_, *analog_, *this);
     analog_->form().on_timer(kSecondTimer, [this] { (*tick_)(); });
     analog_->form().on_timer(kVibrateTimer, [this] {
-        vibrate_step(platform_, globals_, *analog_, kNoWindow);  // the digital clock comes later
+        vibrate_step(platform_, globals_, *analog_, digital_ ? digital_->window() : kNoWindow);
     });
 }
 
@@ -91,7 +91,7 @@ void Application::restore_windows() {
     };
     if (read(cfg::kOther, cfg::kDigitalState) == cfg::kShown) {
         set_both(menu_text::kShowDigital, menu_text::kHideDigital);
-        // The digital clock window itself opens here once it exists.
+        open_digital_clock();
     }
     if (read(cfg::kOther, cfg::kClockState) == cfg::kShown) {
         set_both(menu_text::kShowClock, menu_text::kHideClock);
@@ -127,6 +127,15 @@ void Application::on_timer(WindowId window, int timer_id) {
 }
 
 void Application::on_mouse_down(WindowId window, MouseButton button, int x, int y) {
+    if (digital_ && window == digital_->window()) {
+        // The label fills the digital clock, so a press on the window is a press on its text.
+        if (button == MouseButton::left) {
+            digital_->left_pressed(x, y);
+        } else {
+            pop_up_menu(digital_menu_, window);
+        }
+        return;
+    }
     if (!analog_ || window != analog_->form().window()) return;
     if (analog_->button_mouse_down(button, x, y)) return;
     const AnalogHit hit = analog_->hit_test(x, y);
@@ -134,7 +143,7 @@ void Application::on_mouse_down(WindowId window, MouseButton button, int x, int 
     if (button == MouseButton::left) {
         face_left_pressed();
     } else {
-        pop_up_menu(tray_menu_);
+        pop_up_menu(tray_menu_, window);
     }
 }
 
@@ -159,7 +168,7 @@ bool Application::on_key_down(WindowId window, int key) {
 void Application::on_tray_click(WindowId owner, MouseButton button) {
     if (!analog_ || owner != analog_->form().window()) return;
     if (button == MouseButton::right) {
-        pop_up_menu(tray_menu_);
+        pop_up_menu(tray_menu_, owner);
     } else {
         platform_.activate_window(owner);
     }
@@ -180,14 +189,30 @@ void Application::face_left_pressed() {
     platform_.begin_window_drag(analog_->form().window());
 }
 
-void Application::pop_up_menu(Menu& menu) {
+void Application::pop_up_menu(Menu& menu, WindowId owner) {
     if (settings_dialog_open()) return;
     std::vector<PopupItem> items;
     for (const MenuItem& item : menu.items()) items.push_back({item.caption, item.checked});
-    const int picked = platform_.popup_menu(analog_->form().window(), items);
+    const int picked = platform_.popup_menu(owner, items);
     if (picked < 0 || picked >= static_cast<int>(menu.items().size())) return;
     const std::string key = menu.items()[static_cast<std::size_t>(picked)].key;
-    if (!key.empty()) run_menu_command(key);
+    if (key.empty()) return;
+    if (&menu == &digital_menu_) {
+        run_digital_menu_command(key);
+    } else {
+        run_menu_command(key);
+    }
+}
+
+void Application::run_digital_menu_command(std::string_view item) {
+    // "自动隐藏" is the digital clock's own here; every other item does what the tray's does.
+    if (item == menu_text::kAutoHide) {
+        toggle_digital_autohide();
+    } else if (item == menu_text::kUptime) {
+        toggle_running_time();
+    } else {
+        run_menu_command(item);
+    }
 }
 
 void Application::run_menu_command(std::string_view item) {
@@ -197,6 +222,8 @@ void Application::run_menu_command(std::string_view item) {
         show_about();
     } else if (item == menu_text::kShowClock) {
         toggle_analog_clock();
+    } else if (item == menu_text::kShowDigital) {
+        toggle_digital_clock();
     } else if (item == menu_text::kButtonSettings) {
         open_settings(settings::kButtonPage);
     } else if (item == menu_text::kClockSettings) {
@@ -218,7 +245,8 @@ void Application::exit_program() {
 void Application::open_settings(int page) {
     if (!settings_) {
         settings_ = std::make_unique<SettingsDialog>(SettingsDialog::Context{
-            platform_, globals_, open_forms_, *analog_, [this] { settings_.reset(); }});
+            platform_, globals_, open_forms_, *analog_, [this] { settings_.reset(); },
+            [this] { return digital_.get(); }});
     }
     settings_->open_on(page);
 }
@@ -238,12 +266,54 @@ void Application::toggle_analog_clock() {
     const std::string_view caption = show ? menu_text::kHideClock : menu_text::kShowClock;
     tray_menu_.item(menu_text::kShowClock).caption = caption;
     digital_menu_.item(menu_text::kShowClock).caption = caption;
+    config_write(globals_.config_path, cfg::kOther, cfg::kClockState,
+                 show ? cfg::kShown : cfg::kHidden);
+}
+
+void Application::open_digital_clock() {
+    digital_ = std::make_unique<DigitalWindow>(
+        DigitalWindow::Context{platform_, globals_, open_forms_, digital_menu_, *analog_});
+}
+
+void Application::toggle_digital_clock() {
+    const bool open = digital_ == nullptr;
+    if (open) {
+        open_digital_clock();
+    } else {
+        digital_.reset();
+    }
+    const std::string_view caption = open ? menu_text::kHideDigital : menu_text::kShowDigital;
+    tray_menu_.item(menu_text::kShowDigital).caption = caption;
+    digital_menu_.item(menu_text::kShowDigital).caption = caption;
+    config_write(globals_.config_path, cfg::kOther, cfg::kDigitalState,
+                 open ? cfg::kShown : cfg::kHidden);
+}
+
+void Application::toggle_running_time() {
+    MenuItem& item = digital_menu_.item(menu_text::kUptime);
+    const bool uptime_shown = item.caption == menu_text::kTimeNow;
+    item.caption = uptime_shown ? menu_text::kUptime : menu_text::kTimeNow;
+    config_write(globals_.config_path, cfg::kDigital, cfg::kKind,
+                 uptime_shown ? cfg::kKindTime : cfg::kKindUptime);
+    // Read back, as set-up does: the tick shows whatever the file now says.
+    globals_.digital_kind = read(cfg::kDigital, cfg::kKind);
+}
+
+void Application::toggle_digital_autohide() {
+    MenuItem& item = digital_menu_.item(menu_text::kAutoHide);
+    item.checked = !item.checked;
+    config_write(globals_.config_path, cfg::kDigital, cfg::kAutoHide,
+                 item.checked ? cfg::kTrue : cfg::kFalse);
 }
 
 bool Application::digital_clock_open() {
-    return false;
+    return digital_ != nullptr;
 }
-void Application::set_digital_text(const std::string&) {}
+
+void Application::set_digital_text(const std::string& text) {
+    if (digital_) digital_->set_text(text);
+}
+
 void Application::open_reminder_popup(const std::string& text) {
     // One popup at a time: a reminder that comes while it is open takes it over.
     if (!reminder_popup_) {

@@ -8,6 +8,7 @@
 #include "analog/second_tick.h"
 #include "app/globals.h"
 #include "buttons/function_buttons.h"
+#include "digital/digital_window.h"
 #include "events/reminder_popup.h"
 #include "platform/platform.h"
 #include "settings/settings_dialog.h"
@@ -39,9 +40,14 @@ class Application : public EventSink, public TickActions {
 
     // Menu commands (both menus run the same ones).
     void run_menu_command(std::string_view item);
-    void exit_program();         // "退出"
-    void show_about();           // "关于"
-    void toggle_analog_clock();  // "显示时钟" / "隐藏时钟"
+    void exit_program();             // "退出"
+    void show_about();               // "关于"
+    void toggle_analog_clock();      // "显示时钟" / "隐藏时钟"
+    void toggle_digital_clock();     // "显示数字钟" / "隐藏数字钟"
+    void toggle_running_time();      // "已运行时间" / "现在时间" of "设置"
+    void toggle_digital_autohide();  // "自动隐藏" of "设置"
+    // The digital clock window while it is open, or null.
+    DigitalWindow* digital_window() { return digital_.get(); }
     // The settings dialog on one of its pages (0 buttons, 1 clock, 2 reminder, 3 shutdown);
     // opened when closed, switched to the page when open. Popup menus stay shut meanwhile.
     void open_settings(int page);
@@ -73,7 +79,9 @@ class Application : public EventSink, public TickActions {
     void open_shutdown_prompt() override;
     void set_tray_tip(const std::string& tip) override;
 
-    void pop_up_menu(Menu& menu);
+    void pop_up_menu(Menu& menu, WindowId owner);
+    void run_digital_menu_command(std::string_view item);
+    void open_digital_clock();
     void face_left_pressed();
     void start_up();
     void load_hand_settings();
@@ -90,6 +98,7 @@ class Application : public EventSink, public TickActions {
     std::unique_ptr<SecondTick> tick_;
     std::unique_ptr<ButtonContext> buttons_;
     OpenForms open_forms_;
+    std::unique_ptr<DigitalWindow> digital_;
     std::unique_ptr<SettingsDialog> settings_;
     std::unique_ptr<ReminderPopup> reminder_popup_;
     int clock_style_ = 0;

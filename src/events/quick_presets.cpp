@@ -1,29 +1,8 @@
 #include "events/quick_presets.h"
 
-#include <memory>
+#include "ui/caption_list.h"
 
 namespace horalune {
-
-namespace {
-
-struct PresetList {
-    std::string name;
-    std::string caption;
-    std::function<void(int)> chosen;
-    bool open = false;
-    std::optional<int> pending;  // picked while the list is open
-};
-
-void put_caption_back(Form& form, const PresetList& list) {
-    std::vector<std::string> items = form.items(list.name);
-    // Replaces a caption that is still there rather than adding a second one.
-    if (items.size() > static_cast<std::size_t>(kQuickPresetCount)) items.resize(kQuickPresetCount);
-    items.push_back(list.caption);
-    form.set_items(list.name, std::move(items));
-    form.set_selected(list.name, static_cast<int>(form.items(list.name).size()) - 1);
-}
-
-}  // namespace
 
 const std::array<QuickPreset, kQuickPresetCount>& quick_presets() {
     static constexpr std::array<QuickPreset, kQuickPresetCount> kPresets{{
@@ -62,42 +41,9 @@ std::optional<int> quick_preset_minutes(int index) {
 
 void bind_quick_presets(Form& form, std::string_view list, std::string caption_after_use,
                         std::function<void(int minutes)> chosen) {
-    auto state = std::make_shared<PresetList>();
-    state->name = std::string(list);
-    state->caption = std::move(caption_after_use);
-    state->chosen = std::move(chosen);
-    Form* f = &form;
-
-    form.on_control(list, ControlEvent::drop_down, [f, state] {
-        state->open = true;
-        state->pending.reset();
-        std::vector<std::string> items = f->items(state->name);
-        if (items.size() > static_cast<std::size_t>(kQuickPresetCount)) {
-            items.resize(kQuickPresetCount);
-            f->set_items(state->name, std::move(items));
-        }
-    });
-    // `chosen` comes last in both handlers: it may destroy the form, and with it these
-    // handlers; `state` lives on in the copy of the handler that is running.
-    form.on_control(list, ControlEvent::close_up, [f, state] {
-        state->open = false;
-        put_caption_back(*f, *state);
-        if (!state->pending) return;
-        const int minutes = *state->pending;
-        state->pending.reset();
-        state->chosen(minutes);
-    });
-    form.on_control(list, ControlEvent::changed, [f, state] {
-        const std::optional<int> minutes = quick_preset_minutes(f->selected(state->name));
-        if (state->open) {
-            // Moving through the open list with the keys: only where it closes counts.
-            state->pending = minutes;
-            return;
-        }
-        if (!minutes) return;
-        put_caption_back(*f, *state);
-        state->chosen(*minutes);
-    });
+    bind_caption_list(
+        form, list, kQuickPresetCount, std::move(caption_after_use),
+        [chosen = std::move(chosen)](int index) { chosen(*quick_preset_minutes(index)); });
 }
 
 std::optional<TimeOfDay> add_minutes(std::string_view hour_box, std::string_view minute_box,

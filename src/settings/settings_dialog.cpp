@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "analog/appearance_page.h"
 #include "buttons/button_page.h"
 #include "config/config.h"
 #include "config/convert.h"
@@ -44,7 +45,8 @@ WindowDesign make_design() {
                           0,
                           false});
     const std::vector<ControlDesign> pages[4] = {
-        button_page::controls(), {}, reminder_page::controls(), shutdown_page::controls()};
+        button_page::controls(), appearance_page::controls(), reminder_page::controls(),
+        shutdown_page::controls()};
     for (int p = 0; p < 4; ++p) {
         for (ControlDesign c : pages[p]) {
             c = placed_in({kTabRect.left, kTabRect.top, 0, 0}, c);
@@ -80,6 +82,8 @@ SettingsDialog::SettingsDialog(Context context) : context_(std::move(context)) {
     f.on_key(kKeyEscape, [this] { close(); });  // nothing saved, the working copy stays
     f.on_control(button_page::kButtonList, ControlEvent::changed,
                  [this] { set_current_button(*form_, context_.platform.program_dir()); });
+    appearance_page::bind(f, {context_.platform, context_.globals, context_.clock, context_.digital,
+                              context_.platform.program_dir()});
     reminder_page::bind(f);
     shutdown_page::bind(f, context_.platform);
 }
@@ -151,6 +155,8 @@ void SettingsDialog::load_clock_page() {
     f.move_control(kNote, 0, 234);
     f.set_visible(kNote, true);
     for (std::string_view button : {kOk, kApply, kCancel}) f.set_visible(button, false);
+    const bool digital_open = context_.digital && context_.digital() != nullptr;
+    appearance_page::load(f, context_.globals.config_path, digital_open);
     f.show(was_visible);
 }
 

@@ -16,6 +16,7 @@
 namespace horalune {
 
 class AnalogWindow;
+class DigitalWindow;
 
 namespace settings {
 
@@ -40,6 +41,7 @@ class SettingsDialog {
         OpenForms& forms;
         AnalogWindow& clock;
         std::function<void()> closed;  // the owner lets go of the dialog from inside this call
+        std::function<DigitalWindow*()> digital;  // the digital clock window, null when closed
     };
 
     explicit SettingsDialog(Context context);

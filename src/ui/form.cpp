@@ -30,6 +30,8 @@ ControlType type_of(ControlKind kind) {
             return ControlType::group_box;
         case ControlKind::tab:
             return ControlType::tab;
+        case ControlKind::colour_picker:
+            return ControlType::colour_picker;
         default:
             return ControlType::label;
     }

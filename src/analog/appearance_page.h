@@ -1,0 +1,78 @@
+// The "钟表设置" tab of the settings dialog: how both clocks look. It has no OK or Apply:
+// every control applies its change to the clock and writes it to config.ini at once.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/globals.h"
+#include "platform/platform.h"
+#include "ui/form.h"
+
+namespace horalune {
+
+class AnalogWindow;
+class DigitalWindow;
+
+namespace appearance_page {
+
+// The analog clock's group.
+inline constexpr std::string_view kClockGroup = "分组框1";
+inline constexpr std::string_view kStyle1 = "单选框1";
+inline constexpr std::string_view kStyle2 = "单选框2";
+inline constexpr std::string_view kFacePicture = "选择时钟背景";
+inline constexpr std::string_view kDefaultFace = "默认背景";
+// Index 0 hour, 1 minute, 2 second hand.
+inline constexpr std::array<std::string_view, 3> kHandColours = {"颜色选择器3", "颜色选择器4",
+                                                                 "颜色选择器5"};
+inline constexpr std::array<std::string_view, 3> kHandLengths = {"组合框2", "组合框3", "组合框4"};
+inline constexpr std::array<std::string_view, 3> kHandWidths = {"组合框7", "组合框6", "组合框5"};
+
+// The digital clock's group.
+inline constexpr std::string_view kDigitalGroup = "分组框4";
+inline constexpr std::string_view kTwelveHours = "单选框4";
+inline constexpr std::string_view kTwentyFourHours = "单选框5";
+inline constexpr std::string_view kTextColour = "颜色选择器1";
+inline constexpr std::string_view kBackColour = "颜色选择器2";
+inline constexpr std::string_view kFont = "选择框9";
+inline constexpr std::string_view kSizeHint = "选择框1";
+inline constexpr std::string_view kHasPicture = "选择框3";
+inline constexpr std::string_view kDigitalPicture = "选择框24";
+
+// The length lists' item numbers: how far the hand's tip stays inside the face's edge.
+inline constexpr std::array<int, 6> kLengthNumbers = {63, 57, 51, 45, 39, 33};
+
+inline constexpr std::string_view kFileTitle = "选择一个程序或文件";
+inline constexpr std::string_view kPictureFilter = "JPG图片|*.jpg|GIF动画|*.gif|位图|*.bmp";
+inline constexpr std::string_view kModeTitle = "选择图片显示方式";
+inline constexpr std::string_view kModePrompt =
+    "输入（1）代表平铺。  输入（2）代表居中。\r\n按取消按钮为图片居左上。\r\n"
+    "当前时钟直径为200像素。";
+inline constexpr std::string_view kModeInitial = "2";
+inline constexpr std::string_view kSizeHintText = "请单击数字钟周围！";
+
+// The tab's controls, placed on the tab page.
+std::vector<ControlDesign> controls();
+
+// What the handlers change besides config.ini.
+struct Context {
+    Platform& platform;
+    Globals& globals;
+    AnalogWindow& clock;
+    std::function<DigitalWindow*()> digital;  // null while the digital clock is closed
+    std::string program_dir;                  // the icon store's folder
+};
+
+// Shows the stored settings without running any handler; the digital group is disabled while
+// the digital clock is closed.
+void load(Form& form, const std::string& config_path, bool digital_open);
+
+// Binds every control's handler.
+void bind(Form& form, Context context);
+
+}  // namespace appearance_page
+
+}  // namespace horalune
