@@ -163,5 +163,34 @@ TEST(BuiltinPictures, EmbeddedBytesMatchTheGeneratedFiles) {
     }
 }
 
+// The button page's preset icons, shipped beside the program: cell k for preset k.
+TEST(ShippedFiles, PresetStripHoldsTenDistinctIconsOnWhite) {
+    std::ifstream in(std::string(HORALUNE_GENERATED_DIR) + "/../bin/icon.bmp", std::ios::binary);
+    ASSERT_TRUE(in) << "icon.bmp is not beside the program";
+    const std::vector<std::uint8_t> file{std::istreambuf_iterator<char>(in), {}};
+    const Bitmap strip(file);
+    ASSERT_EQ(strip.width, 320);
+    ASSERT_EQ(strip.height, 32);
+    std::vector<std::vector<int>> cells;
+    for (int k = 0; k < 10; ++k) {
+        std::vector<int> cell;
+        int drawn = 0;
+        for (int y = 0; y < 32; ++y) {
+            for (int x = 0; x < 32; ++x) {
+                const Bitmap::Rgb c = strip.at(32 * k + x, y);
+                cell.push_back(c.r << 16 | c.g << 8 | c.b);
+                drawn += !strip.white(32 * k + x, y);
+            }
+        }
+        EXPECT_GT(drawn, 150) << "cell " << k;
+        // White all round: nothing runs into the next cell.
+        for (int i = 0; i < 32; ++i) {
+            EXPECT_TRUE(strip.white(32 * k, i) && strip.white(32 * k + 31, i)) << "cell " << k;
+        }
+        for (const auto& other : cells) EXPECT_NE(cell, other) << "cell " << k;
+        cells.push_back(std::move(cell));
+    }
+}
+
 }  // namespace
 }  // namespace horalune

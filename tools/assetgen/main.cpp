@@ -12,6 +12,7 @@
 #include "embed.h"
 #include "encoders.h"
 #include "pictures.h"
+#include "preset_strip.h"
 #include "shipped_store.h"
 
 namespace fs = std::filesystem;
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
             std::string(horalune::kIconStoreName) + std::string(horalune::kIconStoreExtension);
         write_file(bin / std::u8string(store_name.begin(), store_name.end()),
                    shipped_icon_store(background1, background2));
+        write_file(bin / "icon.bmp", encode_bmp24(preset_strip()));
     } catch (const std::exception& e) {
         std::cerr << "assetgen: " << e.what() << '\n';
         return 1;

@@ -21,6 +21,10 @@ Paint disc_pictogram(double x, double y);       // optical disc
 Paint globe_pictogram(double x, double y);      // the earth with a grid
 Paint calendar_pictogram(double x, double y);   // calendar page with a clock
 
+Paint cards_pictogram(double x, double y);       // two playing cards, a heart on the front
+Paint microphone_pictogram(double x, double y);  // microphone on a stand
+Paint mine_pictogram(double x, double y);        // spiked black ball
+
 // Rendered and keyed on white, ready to encode.
 RgbImage pictogram(const AlphaShader& shade);
 
