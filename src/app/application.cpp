@@ -6,6 +6,8 @@
 #include "config/convert.h"
 #include "config/names.h"
 #include "desktop/about_window.h"
+#include "desktop/autohide.h"
+#include "desktop/heart.h"
 #include "desktop/menus.h"
 #include "events/shutdown_prompt.h"
 #include "events/vibration.h"
@@ -54,7 +56,8 @@ void Application::start_up() {
     load_button_faces(*analog_, platform_.program_dir(), clock_style_);
     load_button_icons(*analog_, platform_.program_dir());
     buttons_ = std::make_unique<ButtonContext>(
-        ButtonContext{platform_, *analog_, platform_.program_dir(), {}});
+        ButtonContext{platform_, *analog_, platform_.program_dir(),
+                      [this] { open_dialup_window(); }});
     share_button_handlers(*buttons_);
     if (read(cfg::kOther, cfg::kHeart) == cfg::kFalse) {
         analog_->form().set_interval(kHeartTimer, 0);
@@ -68,6 +71,11 @@ void Application::start_up() {
     analog_->form().on_timer(kSecondTimer, [this] { (*tick_)(); });
     analog_->form().on_timer(kVibrateTimer, [this] {
         vibrate_step(platform_, globals_, *analog_, digital_ ? digital_->window() : kNoWindow);
+    });
+    analog_->form().on_timer(kHeartTimer, [this] { heart_tick(platform_, *analog_); });
+    analog_->form().on_timer(kAutoHideTimer, [this] {
+        autohide_tick(platform_, globals_.config_path, analog_->form().window(),
+                      digital_ ? digital_->window() : kNoWindow);
     });
 }
 
@@ -139,7 +147,11 @@ void Application::on_mouse_down(WindowId window, MouseButton button, int x, int 
     if (!analog_ || window != analog_->form().window()) return;
     if (analog_->button_mouse_down(button, x, y)) return;
     const AnalogHit hit = analog_->hit_test(x, y);
-    if (hit.kind != AnalogHit::Kind::face) return;  // the heart has its own handler
+    if (hit.kind == AnalogHit::Kind::heart) {
+        heart_pressed_ = button == MouseButton::left;  // its click comes with the release
+        return;
+    }
+    if (hit.kind != AnalogHit::Kind::face) return;
     if (button == MouseButton::left) {
         face_left_pressed();
     } else {
@@ -148,7 +160,14 @@ void Application::on_mouse_down(WindowId window, MouseButton button, int x, int 
 }
 
 void Application::on_mouse_up(WindowId window, MouseButton button, int x, int y) {
-    if (analog_ && window == analog_->form().window()) analog_->button_mouse_up(button, x, y);
+    if (!analog_ || window != analog_->form().window()) return;
+    analog_->button_mouse_up(button, x, y);
+    if (button != MouseButton::left) return;
+    // A click on the heart: pressed on it and released on it.
+    const bool heart_click =
+        heart_pressed_ && analog_->hit_test(x, y).kind == AnalogHit::Kind::heart;
+    heart_pressed_ = false;
+    if (heart_click) heart_clicked(platform_, *analog_);
 }
 
 void Application::on_mouse_move(WindowId window, int x, int y) {
@@ -222,6 +241,10 @@ void Application::run_menu_command(std::string_view item) {
         show_about();
     } else if (item == menu_text::kShowClock) {
         toggle_analog_clock();
+    } else if (item == menu_text::kHeart) {
+        toggle_heart(*analog_, tray_menu_, globals_.config_path);
+    } else if (item == menu_text::kAutoHide) {
+        toggle_clock_autohide(tray_menu_, globals_.config_path);
     } else if (item == menu_text::kShowDigital) {
         toggle_digital_clock();
     } else if (item == menu_text::kButtonSettings) {
@@ -233,7 +256,6 @@ void Application::run_menu_command(std::string_view item) {
     } else if (item == menu_text::kShutdownSettings) {
         open_settings(settings::kShutdownPage);
     }
-    // The other items open windows that are still to come.
 }
 
 void Application::exit_program() {
@@ -334,7 +356,25 @@ void Application::set_tray_tip(const std::string& tip) {
     platform_.set_tray_icon(analog_->form().window(), tip);
 }
 
+void Application::open_dialup_window() {
+    if (dialup_) {
+        platform_.activate_window(dialup_->form().window());
+        return;
+    }
+    dialup_ = std::make_unique<DialupWindow>(
+        DialupWindow::Context{platform_, globals_, open_forms_, [this] { dialup_.reset(); }});
+}
+
+void Application::on_dialup_status(const std::string& text) {
+    if (dialup_) dialup_->show_status(text);
+}
+
 bool Application::on_close_request(WindowId window) {
+    if (dialup_ && window == dialup_->form().window()) {
+        // Closed the way "以后再来" closes it; the window is gone already.
+        dialup_->close();
+        return false;
+    }
     if (analog_ && window == analog_->form().window()) {
         disarm_shutdown();
         // The start window going away ends the program.

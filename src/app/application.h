@@ -7,6 +7,7 @@
 #include "analog/analog_window.h"
 #include "analog/second_tick.h"
 #include "app/globals.h"
+#include "buttons/dialup_window.h"
 #include "buttons/function_buttons.h"
 #include "digital/digital_window.h"
 #include "events/reminder_popup.h"
@@ -53,6 +54,9 @@ class Application : public EventSink, public TickActions {
     void open_settings(int page);
     bool settings_dialog_open() const { return settings_ != nullptr; }
     SettingsDialog* settings_dialog() { return settings_.get(); }
+    // The dial-up window: opened when closed, brought to the front when open.
+    void open_dialup_window();
+    DialupWindow* dialup_window() { return dialup_.get(); }
     // The reminder popup while it is open, or null.
     ReminderPopup* reminder_popup() { return reminder_popup_.get(); }
 
@@ -67,6 +71,7 @@ class Application : public EventSink, public TickActions {
     void on_tray_click(WindowId owner, MouseButton button) override;
     void on_control(WindowId window, int control, ControlEvent event) override;
     void on_control_input(WindowId window, int control, const ControlValue& value) override;
+    void on_dialup_status(const std::string& text) override;
 
     // The open windows besides the analog clock, which get their events from here.
     OpenForms& open_forms() { return open_forms_; }
@@ -101,8 +106,10 @@ class Application : public EventSink, public TickActions {
     std::unique_ptr<DigitalWindow> digital_;
     std::unique_ptr<SettingsDialog> settings_;
     std::unique_ptr<ReminderPopup> reminder_popup_;
+    std::unique_ptr<DialupWindow> dialup_;
     int clock_style_ = 0;
     bool exited_ = false;
+    bool heart_pressed_ = false;
 };
 
 // Process entry: the whole life of the program on the given desktop; returns the exit code.

@@ -21,14 +21,14 @@ std::optional<Image> picture_of(const std::string& bytes) {
     return decode_picture(bytes);
 }
 
-bool contains_mp3(std::string_view path) {
+}  // namespace
+
+bool plays_as_mp3(std::string_view path) {
     std::string lower(path);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return lower.find("mp3") != std::string::npos;
 }
-
-}  // namespace
 
 void load_button_faces(AnalogWindow& window, const std::string& program_dir, int style) {
     const auto records = load_icon_store(store_path(program_dir));
@@ -92,7 +92,7 @@ void run_button_command(ButtonContext& context, int n) {
 void play_button_sound(ButtonContext& context, int n) {
     const auto record = load_icon_record(store_path(context.program_dir), n);
     if (!record || record->sound.empty()) return;
-    if (contains_mp3(record->sound)) {
+    if (plays_as_mp3(record->sound)) {
         context.platform.play_mp3(record->sound);
     } else {
         context.platform.play_sound(record->sound, false);

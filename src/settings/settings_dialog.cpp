@@ -4,6 +4,7 @@
 
 #include "analog/appearance_page.h"
 #include "buttons/button_page.h"
+#include "buttons/sound_pickers.h"
 #include "config/config.h"
 #include "config/convert.h"
 #include "config/names.h"
@@ -80,8 +81,8 @@ SettingsDialog::SettingsDialog(Context context) : context_(std::move(context)) {
     f.on_control(kApply, ControlEvent::clicked, [this] { apply(); });
     f.on_control(kCancel, ControlEvent::clicked, [this] { cancel(); });
     f.on_key(kKeyEscape, [this] { close(); });  // nothing saved, the working copy stays
-    f.on_control(button_page::kButtonList, ControlEvent::changed,
-                 [this] { set_current_button(*form_, context_.platform.program_dir()); });
+    bind_button_page(f, context_.platform, context_.globals);
+    bind_sound_pickers(f, context_.platform);
     appearance_page::bind(f, {context_.platform, context_.globals, context_.clock, context_.digital,
                               context_.platform.program_dir()});
     reminder_page::bind(f);

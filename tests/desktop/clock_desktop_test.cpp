@@ -13,7 +13,10 @@ using analog_names::kVibrateTimer;
 class ClockDesktopTest : public testing::AppFixture {
   protected:
     WindowId clock() { return analog().form().window(); }
-    void right_click_face() { platform.mouse_down(clock(), MouseButton::right, 50, 60); }
+    void right_click_face() {
+        const Point at = face_point();
+        platform.mouse_down(clock(), MouseButton::right, at.x, at.y);
+    }
     std::vector<std::string> captions(const HeadlessPlatform::ShownMenu& m) {
         std::vector<std::string> out;
         for (const auto& i : m.items) out.push_back(i.caption);

@@ -14,7 +14,8 @@ class VibrationTest : public testing::AppFixture {
     void shake(int interval) { analog().form().set_interval(kVibrateTimer, interval); }
     std::pair<int, int> where() { return {analog_state().rect.left, analog_state().rect.top}; }
     void stop_by_pressing_the_face() {
-        platform.mouse_down(analog().form().window(), MouseButton::left, 50, 60);
+        const Point at = face_point();
+        platform.mouse_down(analog().form().window(), MouseButton::left, at.x, at.y);
     }
 };
 

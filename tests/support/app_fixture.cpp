@@ -24,4 +24,10 @@ const HeadlessPlatform::WindowState& AppFixture::analog_state() const {
     return *platform.window(app->analog().form().window());
 }
 
+Point AppFixture::face_point() {
+    const Point usual{50, 60};
+    if (analog().hit_test(usual.x, usual.y).kind == AnalogHit::Kind::face) return usual;
+    return {100, 100};
+}
+
 }  // namespace horalune::testing

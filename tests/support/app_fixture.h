@@ -24,6 +24,9 @@ class AppFixture : public ::testing::Test {
     Application& start();
     AnalogWindow& analog() { return app->analog(); }
     const HeadlessPlatform::WindowState& analog_state() const;
+    // A point of the bare face: the heart jumps about and may lie over any one point, but
+    // never over both of the two this picks from.
+    Point face_point();
 
     TempDir dir;
     HeadlessPlatform platform;

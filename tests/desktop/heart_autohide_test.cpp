@@ -1,0 +1,183 @@
+// The beating heart and auto-hide at the screen edges, on the headless desktop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <tuple>
+
+#include "config/config.h"
+#include "desktop/autohide.h"
+#include "desktop/heart.h"
+#include "desktop/menus.h"
+#include "support/app_fixture.h"
+#include "ui/builtin_assets.h"
+#include "ui/picture.h"
+
+namespace horalune {
+namespace {
+
+using analog_names::kHeart;
+using analog_names::kHeartTimer;
+
+TEST(DockStep, FollowsTheEdgeRules) {
+    // A 164 x 164 window on a 1024 x 768 screen.
+    const struct {
+        const char* what;
+        int left, top;
+        Point mouse;
+        Point to;
+    } cases[] = {
+        {"left edge hides", 0, 300, {512, 384}, {-162, 300}},
+        {"hidden left comes back on column 0", -162, 300, {0, 350}, {0, 300}},
+        {"column 3 is not", -162, 300, {3, 350}, {-162, 300}},
+        {"left below 0 is pulled back", -50, 300, {10, 350}, {0, 300}},
+        {"right edge hides", 900, 300, {100, 100}, {1022, 300}},
+        {"hidden right comes back", 1022, 300, {1023, 350}, {860, 300}},
+        {"past the right edge stays while the mouse is on it", 950, 300, {960, 350}, {950, 300}},
+        {"top edge hides", 400, 0, {100, 500}, {400, -162}},
+        {"hidden top comes back", 400, -162, {450, 1}, {400, 0}},
+        {"bottom row hides", 400, 604, {100, 100}, {400, 766}},
+        {"hidden bottom comes back", 400, 766, {450, 767}, {400, 604}},
+        {"near the bottom comes back in full", 400, 748, {450, 760}, {400, 604}},
+        {"left wins over top", 0, 0, {512, 384}, {-162, 0}},
+        {"middle, mouse away", 400, 300, {10, 10}, {400, 300}},
+        {"middle, mouse on it", 400, 300, {450, 350}, {400, 300}},
+        {"right column and bottom row count as inside", -10, 300, {154, 464}, {0, 300}},
+        {"one past them does not", -10, 300, {155, 464}, {-162, 300}},
+    };
+    for (const auto& c : cases) {
+        const Point to = dock_step({c.left, c.top, 164, 164}, 1024, 768, c.mouse);
+        EXPECT_EQ(to, c.to) << c.what;
+    }
+}
+
+TEST(HeartJump, CoversItsRangesEndsIncluded) {
+    int low_left = 999, high_left = 0, low_top = 999, high_top = 0, shortest = 9999, longest = 0;
+    for (std::uint64_t seed = 0; seed < 3000; ++seed) {
+        const HeartJump j = heart_jump(seed * 7919 + (seed << 40), 164, 164);
+        low_left = std::min(low_left, j.left), high_left = std::max(high_left, j.left);
+        low_top = std::min(low_top, j.top), high_top = std::max(high_top, j.top);
+        shortest = std::min(shortest, j.interval_ms), longest = std::max(longest, j.interval_ms);
+    }
+    EXPECT_EQ(std::tie(low_left, high_left, low_top, high_top), std::make_tuple(32, 132, 32, 132));
+    EXPECT_GE(shortest, 100);
+    EXPECT_LT(shortest, 110);
+    EXPECT_LE(longest, 3000);
+    EXPECT_GT(longest, 2990);
+    EXPECT_EQ(heart_jump(5, 40, 40).left, 32);  // a window too small for the margins
+}
+
+class HeartTest : public testing::AppFixture {
+  protected:
+    Form& form() { return analog().form(); }
+    Rect heart() { return form().control(kHeart).rect; }
+    int platform_interval() {
+        return platform.timer_interval(form().window(), form().timer_id(kHeartTimer));
+    }
+    void pick_from_tray(const std::string& item) {
+        platform.answer_next_menu(item);
+        const Point at = face_point();
+        platform.mouse_down(form().window(), MouseButton::right, at.x, at.y);
+    }
+};
+
+TEST_F(HeartTest, JumpsAboutTheFaceAtRandomIntervals) {
+    start();
+    std::set<std::pair<int, int>> places;
+    for (int i = 0; i < 20; ++i) {
+        platform.advance(form().interval(kHeartTimer));  // to the next jump, whenever it comes
+        EXPECT_TRUE(heart().left >= 32 && heart().left <= 132 && heart().top >= 32 &&
+                    heart().top <= 132);
+        EXPECT_EQ(platform_interval(), form().interval(kHeartTimer));
+        places.insert({heart().left, heart().top});
+    }
+    EXPECT_GT(places.size(), 15u);
+    const Image drawn = decode_picture(builtin::heart_bmp()).value();  // shown where it is
+    EXPECT_EQ(analog_state().content.at(heart().left + 20, heart().top + 21), drawn.at(20, 21));
+}
+
+TEST_F(HeartTest, TrayItemSwitchesItAndAClickShowsTheMessage) {
+    start();
+    pick_from_tray("跳动的心");
+    EXPECT_FALSE(app->tray_menu().item(menu_text::kHeart).checked);
+    EXPECT_FALSE(form().control(kHeart).visible);
+    EXPECT_EQ(platform_interval(), 0);
+    EXPECT_EQ(config_read(config_path(), "其它", "跳动的心"), "假");
+    const WindowId w = form().window();
+    const int x = heart().left + 20, y = heart().top + 20;
+    platform.mouse_down(w, MouseButton::left, x, y);  // hidden: the face is pressed there
+    platform.mouse_up(w, MouseButton::left, x, y);
+    EXPECT_TRUE(platform.messages().empty());
+    EXPECT_EQ(analog_state().drags, 1);
+
+    pick_from_tray("跳动的心");
+    EXPECT_TRUE(form().control(kHeart).visible);
+    EXPECT_EQ(heart().left, 72);  // where it was
+    EXPECT_EQ(platform_interval(), 100);
+    EXPECT_EQ(config_read(config_path(), "其它", "跳动的心"), "真");
+    platform.mouse_down(w, MouseButton::left, x, y);
+    platform.mouse_up(w, MouseButton::left, 50, 60);   // let go on the face: no click
+    platform.mouse_down(w, MouseButton::right, x, y);  // no menu either
+    EXPECT_EQ(platform.shown_menus().size(), 2u);
+    platform.mouse_down(w, MouseButton::left, x, y);
+    platform.mouse_up(w, MouseButton::left, x + 5, y + 5);
+    ASSERT_EQ(platform.messages().size(), 1u);
+    EXPECT_EQ(platform.messages()[0].text, "我真的爱你！投我一票吧！");
+    EXPECT_EQ(platform.messages()[0].icon, MessageIcon::none);
+    EXPECT_EQ(analog_state().drags, 1);  // a press on the heart is no press on the face
+    platform.advance(100);
+    EXPECT_NE(heart(), (Rect{72, 72, 40, 40}));  // jumping again
+}
+
+TEST_F(HeartTest, AutoHideDocksOnlyWhenSwitchedOnByTheTrayItem) {
+    write_config("[时钟配置]\n自动隐藏=是\n");  // anything but "真" is off
+    start();
+    EXPECT_FALSE(app->tray_menu().item(menu_text::kAutoHide).checked);
+    const auto left = [&] { return platform.window_rect(form().window()).left; };
+    platform.move_window(form().window(), 0, 300);
+    platform.set_cursor({600, 400});
+    platform.advance(3000);
+    EXPECT_EQ(left(), 0);
+    pick_from_tray("自动隐藏");
+    EXPECT_TRUE(app->tray_menu().item(menu_text::kAutoHide).checked);
+    EXPECT_EQ(config_read(config_path(), "时钟配置", "自动隐藏"), "真");
+    platform.advance(299);
+    EXPECT_EQ(left(), 0);
+    platform.advance(1);
+    EXPECT_EQ(left(), -162);
+    platform.set_cursor({1, 400});
+    platform.advance(300);
+    EXPECT_EQ(left(), 0);
+    form().show(false);  // hidden windows dock too
+    platform.set_cursor({600, 400});
+    platform.advance(300);
+    EXPECT_EQ(left(), -162);
+    pick_from_tray("自动隐藏");
+    EXPECT_EQ(config_read(config_path(), "时钟配置", "自动隐藏"), "假");
+    platform.set_cursor({1, 400});
+    platform.advance(3000);
+    EXPECT_EQ(left(), -162);  // off: it stays where it is
+}
+
+TEST(AutoHideTick, DigitalWindowOnlyWhileOpenAndSwitchedOn) {
+    testing::TempDir dir;
+    HeadlessPlatform platform;
+    const std::string config = dir.file("config.ini");
+    config_write(config, "数字钟配置", "自动隐藏", "真");
+    const WindowId analog = platform.create_window({"", {0, 300, 164, 164}});
+    const WindowId digital = platform.create_window({"", {0, 500, 120, 40}});
+    platform.set_cursor({600, 400});
+    autohide_tick(platform, config, analog, kNoWindow);  // the digital clock is closed
+    EXPECT_EQ(platform.window_rect(analog).left, 0);     // the analog clock's switch is off
+    EXPECT_EQ(platform.window_rect(digital).left, 0);
+    autohide_tick(platform, config, analog, digital);
+    EXPECT_EQ(platform.window_rect(analog).left, 0);
+    EXPECT_EQ(platform.window_rect(digital).left, -118);
+    config_write(config, "数字钟配置", "自动隐藏", "假");
+    platform.set_cursor({1, 510});
+    autohide_tick(platform, config, analog, digital);
+    EXPECT_EQ(platform.window_rect(digital).left, -118);
+}
+
+}  // namespace
+}  // namespace horalune
