@@ -85,7 +85,6 @@ TEST_F(DigitalWindowTest, SetUpDressesTheWindowFromTheConfiguration) {
     const Menu& menu = app->digital_menu();
     EXPECT_EQ(menu.item(menu_text::kUptime).caption, "现在时间");
     EXPECT_TRUE(menu.item(menu_text::kAutoHide).checked);
-    EXPECT_FALSE(app->tray_menu().item(menu_text::kAutoHide).checked);
     EXPECT_EQ(menu.item(menu_text::kShowClock).caption, "隐藏时钟");  // the clock is visible
     EXPECT_EQ(menu.item(menu_text::kShowDigital).caption, "隐藏数字钟");
     EXPECT_EQ(app->tray_menu().item(menu_text::kShowDigital).caption, "隐藏数字钟");
@@ -98,18 +97,29 @@ TEST_F(DigitalWindowTest, SetUpDressesTheWindowFromTheConfiguration) {
 TEST_F(DigitalWindowTest, MissingOrTinySizesOpenAtTheDefaultOrTheMinimum) {
     const struct {
         const char *width, *height;
-        Rect expected;
-    } cases[] = {{"", "", {50, 0, 168, 40}},
-                 {"0", "-5", {50, 0, 168, 40}},
-                 {"abc", "45", {50, 0, 168, 45}},
-                 {"200.9", "50", {50, 0, 200, 50}},
-                 {"10", "3", {50, 0, 60, 20}}};
+        int w, h;
+    } cases[] = {{"", "", 168, 40},        {"0", "-5", 168, 40}, {"abc", "45", 168, 45},
+                 {"200.9", "50", 200, 50}, {"10", "3", 60, 20},  {"62", "21", 62, 21}};
     for (const auto& c : cases) {
         start_open(std::string("宽度=") + c.width + "\n高度=" + c.height + "\n");
-        EXPECT_EQ(rect(), c.expected) << c.width << " x " << c.height;
+        EXPECT_EQ(rect(), (Rect{50, 0, c.w, c.h})) << c.width << " x " << c.height;
         EXPECT_EQ(digital_key("宽度"), c.width);  // opening writes nothing back
         EXPECT_EQ(digital_key("高度"), c.height);
     }
+    press_label(5, 10, false);  // 57 is held at 60
+    press_label(30, 2, false);
+    EXPECT_EQ(digital_key("宽度"), "60");
+    EXPECT_EQ(digital_key("高度"), "20");
+    // At the minimum the shrinking zones hold and write nothing; the others still work.
+    const std::string at_minimum = config_bytes();
+    press_label(5, 10, false);
+    press_label(30, 2, false);
+    EXPECT_EQ(config_bytes(), at_minimum);
+    press_label(30, 10, false);
+    EXPECT_EQ(platform.window(digital())->drags, 1);
+    press_label(45, 10, false);
+    press_label(30, 17, false);
+    EXPECT_EQ(rect(), (Rect{50, 0, 65, 22}));
 }
 
 TEST_F(DigitalWindowTest, EdgeZonesResizeAndTheMiddleMoves) {
@@ -123,6 +133,8 @@ TEST_F(DigitalWindowTest, EdgeZonesResizeAndTheMiddleMoves) {
     for (const bool as_window : {false, true}) {
         for (const auto& c : cases) {
             start_open("宽度=168\n高度=40\n");
+            analog().form().set_interval(kVibrateTimer, 251);
+            platform.play_sound("alarm.wav", true);
             press_label(c.x, c.y, as_window);
             const std::string at = std::to_string(c.x) + "," + std::to_string(c.y);
             const Rect r = rect();
@@ -132,40 +144,11 @@ TEST_F(DigitalWindowTest, EdgeZonesResizeAndTheMiddleMoves) {
             EXPECT_EQ(digital_key("宽度"), c.width ? std::to_string(c.width) : "168") << at;
             EXPECT_EQ(digital_key("高度"), c.height ? std::to_string(c.height) : "40") << at;
             EXPECT_EQ(platform.window(digital())->drags, c.moves ? 1 : 0) << at;
+            // Every press ends the shaking; only a move silences the alert.
+            EXPECT_EQ(analog().form().interval(kVibrateTimer), 0) << at;
+            EXPECT_EQ(platform.sounding().has_value(), !c.moves) << at;
         }
     }
-}
-
-TEST_F(DigitalWindowTest, ShrinkingStopsAtTheMinimumWhereEveryZoneStillWorks) {
-    start_open("宽度=62\n高度=21\n");
-    press_label(5, 10, false);
-    press_label(30, 2, false);
-    EXPECT_EQ(rect().width, 60);
-    EXPECT_EQ(rect().height, 20);
-    const std::string at_minimum = config_bytes();
-    press_label(5, 10, false);  // held: nothing changes, nothing is written
-    press_label(30, 2, false);
-    EXPECT_EQ(config_bytes(), at_minimum);
-    EXPECT_EQ(rect().width, 60);
-    press_label(30, 10, false);
-    EXPECT_EQ(platform.window(digital())->drags, 1);
-    press_label(45, 10, false);
-    press_label(30, 17, false);
-    EXPECT_EQ(rect(), (Rect{50, 0, 65, 22}));
-}
-
-TEST_F(DigitalWindowTest, ResizeEndsTheShakingButOnlyAMoveSilences) {
-    start_open("宽度=168\n高度=40\n");
-    Form& clock = analog().form();
-    clock.set_interval(kVibrateTimer, 251);
-    platform.play_sound("alarm.wav", true);
-    press_label(19, 20, false);
-    EXPECT_EQ(clock.interval(kVibrateTimer), 0);
-    EXPECT_TRUE(platform.sounding().has_value());
-    clock.set_interval(kVibrateTimer, 250);
-    press_label(80, 20, false);
-    EXPECT_EQ(clock.interval(kVibrateTimer), 0);
-    EXPECT_FALSE(platform.sounding().has_value());
 }
 
 TEST_F(DigitalWindowTest, ShakingMovesTheDigitalClockToo) {
