@@ -37,7 +37,10 @@ shot() {
 px() { python3 "$E2E_ROOT/e2e/pixels.py" "$@"; }
 clock_alive() { kill -0 "$clock_pid" 2>/dev/null; }
 
-write_config "[整点报时]
+# The heart stays still, so that it never lies under the pointer where the face is clicked.
+write_config "[其它]
+跳动的心=假
+[整点报时]
 整点是否报时=真
 是否发声=真
 声音路径=$beep

@@ -44,6 +44,7 @@ step windows-suite-under-wine windows
 step window-e2e e2e/window_e2e.sh
 step sound-e2e e2e/sound_e2e.sh
 step clock-e2e e2e/clock_e2e.sh
+step alerts-e2e e2e/alerts_e2e.sh
 
 echo
 [ -z "$failures" ] || echo "failed:$failures"

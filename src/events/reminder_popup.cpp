@@ -15,7 +15,10 @@ using namespace reminder_popup_names;
 
 WindowDesign make_design() {
     WindowDesign d{"提醒窗口", "", {300, 100, 208, 117}, {}};
-    d.controls.push_back({kTitleStrip, ControlKind::label, {-74, 0, 282, 22}, "Horalune 提醒您"});
+    // The strip reaches past the left edge; its text is centred, so it shows in full.
+    ControlDesign strip{kTitleStrip, ControlKind::label, {-74, 0, 282, 22}, "Horalune 提醒您"};
+    strip.centred = true;
+    d.controls.push_back(strip);
     ControlDesign text{kTextBox,
                        ControlKind::edit,
                        {5, 22, 197, 66},

@@ -15,16 +15,14 @@ using namespace shutdown_prompt_names;
 
 WindowDesign make_design() {
     WindowDesign d{"关机提示窗口", "", {50, 50, 207, 191}, {}};
-    d.controls.push_back({kSeconds,
-                          ControlKind::label,
-                          {53, 1, 100, 100},
-                          "10",
-                          0,
-                          true,
-                          {},
-                          false,
-                          {"Westwood LET", 80, true}});
-    d.controls.push_back({kSentence, ControlKind::label, {-48, 104, 304, 32}, "10秒后将关闭系统"});
+    // Both labels are centred on the window: the sentence's label reaches past both sides.
+    ControlDesign seconds{kSeconds, ControlKind::label, {53, 1, 100, 100}, "10"};
+    seconds.font = {"Westwood LET", 80, true};
+    seconds.centred = true;
+    d.controls.push_back(seconds);
+    ControlDesign sentence{kSentence, ControlKind::label, {-48, 104, 304, 32}, "10秒后将关闭系统"};
+    sentence.centred = true;
+    d.controls.push_back(sentence);
     d.controls.push_back({kRunNow, ControlKind::button, {45, 144, 57, 24}, "立即执行"});
     d.controls.push_back({kCancel, ControlKind::button, {108, 144, 57, 24}, "取消任务"});
     d.controls.push_back({kTimer, ControlKind::timer, {}, {}, 1000});

@@ -97,6 +97,7 @@ struct ControlSpec {
     int text_colour = kDefaultColour;
     int back_colour = kDefaultColour;
     int picture_mode = 0;  // a PictureMode value; others show the picture at the top left
+    bool centred = false;  // labels: the text centred across the label
     int colour = 0;
 };
 

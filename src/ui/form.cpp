@@ -54,6 +54,7 @@ ControlSpec spec_of(const Control& c) {
     spec.text_colour = c.text_colour;
     spec.back_colour = c.back_colour;
     spec.colour = c.colour;
+    spec.centred = c.centred;
     return spec;
 }
 
@@ -76,6 +77,7 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
         for (std::string_view item : c.items) made.items.emplace_back(item);
         made.selected = c.selected;
         made.multiline = c.multiline;
+        made.centred = c.centred;
         made.font = c.font;
         controls_.push_back(std::move(made));
     }

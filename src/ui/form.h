@@ -49,6 +49,7 @@ struct ControlDesign {
     std::vector<std::string_view> items = {};  // lists and tabs
     int selected = -1;                         // lists and tabs: the designed current item
     bool multiline = false;                    // edit boxes
+    bool centred = false;                      // labels: text centred across the label
 };
 
 // A control designed inside a container (a group box, a tab page): its rectangle made relative
@@ -90,6 +91,7 @@ struct Control {
     int text_colour = kDefaultColour;
     int back_colour = kDefaultColour;
     int colour = 0;  // colour pickers
+    bool centred = false;
 };
 
 class Form {
