@@ -424,6 +424,58 @@ TEST_F(Win32ControlsTest, OverlappingControlsStackInTheOrderMadeOnTheDialogFace)
     ReleaseDC(hwnd, dc);
 }
 
+TEST_F(Win32ControlsTest, LabelsShowTheirOwnColoursBackgroundPicturesAndFonts) {
+    ASSERT_TRUE(open(Rect{40, 40, 200, 100}, true));
+    ControlSpec label = spec(ControlType::label, {0, 0, 20, 20});
+    label.back_colour = 0xFF0000;  // blue, as 0x00BBGGRR
+    label.text_colour = 0x0000FF;  // red
+    ASSERT_EQ(platform->create_control(window, label), 1);
+    const HWND shown = GetDlgItem(hwnd, 1);
+    const auto pixel = [&](int x, int y) {
+        UpdateWindow(shown);
+        const HDC dc = GetDC(shown);
+        const COLORREF colour = GetPixel(dc, x, y);
+        ReleaseDC(shown, dc);
+        return colour;
+    };
+    EXPECT_EQ(pixel(10, 10), RGB(0, 0, 255));
+    const HDC dc = GetDC(shown);
+    SendMessageW(hwnd, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                 reinterpret_cast<LPARAM>(shown));
+    EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
+    ReleaseDC(shown, dc);
+
+    const COLORREF red = RGB(255, 0, 0), green = RGB(0, 255, 0), blue = RGB(0, 0, 255);
+    label.picture = Image(2, 2, 0xFFFF0000u);  // red, with one green pixel at the top right
+    label.picture.at(1, 0) = 0xFF00FF00u;
+    struct Case {
+        PictureMode mode;
+        int x, y;
+        COLORREF colour;
+    };
+    for (const Case& c :
+         {Case{PictureMode::top_left, 1, 0, green}, Case{PictureMode::top_left, 3, 0, blue},
+          Case{PictureMode::centred, 9, 9, red}, Case{PictureMode::centred, 10, 9, green},
+          Case{PictureMode::centred, 0, 0, blue}, Case{PictureMode::tiled, 19, 18, green},
+          Case{PictureMode::tiled, 18, 19, red}}) {
+        label.picture_mode = static_cast<int>(c.mode);
+        platform->update_control(window, 1, label);
+        EXPECT_EQ(pixel(c.x, c.y), c.colour) << int(c.mode) << " at " << c.x << "," << c.y;
+    }
+    label.picture = Image();  // a label's picture goes when none is given
+    platform->update_control(window, 1, label);
+    EXPECT_EQ(pixel(0, 0), blue);
+    label.back_colour = kDefaultColour;
+    label.font = {"", 20, true};
+    platform->update_control(window, 1, label);
+    EXPECT_EQ(pixel(0, 0), GetSysColor(COLOR_BTNFACE));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(shown, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    EXPECT_EQ(font.lfHeight, -20);
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+}
+
 }  // namespace
 }  // namespace horalune
 #endif  // _WIN32

@@ -37,6 +37,7 @@ struct NativeControl {
     ControlSpec shown;
     // Set while the back-end itself changes the control: notifications then are not the user's.
     bool quiet = false;
+    OwnedFont font;  // null: the stock dialog font
 };
 
 // What the window procedure knows about one of the program's top-level windows.
@@ -47,7 +48,6 @@ struct NativeWindow {
     std::string title;                    // for the trace
     Image content;                        // the last presented picture, painted on WM_PAINT
     std::vector<NativeControl> controls;  // control id = index + 1
-    std::vector<OwnedFont> fonts;         // the controls' fonts; freed after the controls
     std::map<int, int> aligned_timers;    // timer id -> interval, re-armed after each tick
     bool tracking_leave = false;          // TrackMouseEvent asked for WM_MOUSELEAVE
     bool modal = false;                   // a run_modal loop runs until end_modal

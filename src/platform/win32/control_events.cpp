@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/win32/backend.h"
 #include "platform/win32/controls.h"
@@ -103,7 +104,17 @@ void command(NativeWindow& window, int id, WORD code) {
         }
         case ControlType::drop_list:
             if (code == CBN_DROPDOWN) report(window, id, ControlEvent::drop_down);
-            if (code == CBN_CLOSEUP) report(window, id, ControlEvent::close_up);
+            if (code == CBN_CLOSEUP) {
+                // A mouse pick in the dropped list may come after the closing (Wine): a pick
+                // not yet reported goes first, then the closing, unless the pick closed the
+                // window.
+                Win32Platform* owner = window.owner;
+                const WindowId window_id = window.id;
+                picked(window, id);
+                if (owner->record_of(window_id) != nullptr) {
+                    report(window, id, ControlEvent::close_up);
+                }
+            }
             if (code == CBN_SELCHANGE) picked(window, id);
             break;
         case ControlType::list_box:
@@ -196,6 +207,46 @@ void draw_check_row(const DRAWITEMSTRUCT& item) {
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
 }
 
+bool own_background(const ControlSpec& shown) {
+    return (shown.type == ControlType::label || shown.type == ControlType::hyperlink) &&
+           (shown.back_colour >= 0 || !shown.picture.empty());
+}
+
+// A label's own background: its colour, or the face, with its picture over it at the top
+// left, in the middle or tiled.
+void paint_background(HDC dc, const RECT& area, const ControlSpec& label) {
+    const HBRUSH back = label.back_colour >= 0
+                            ? CreateSolidBrush(static_cast<COLORREF>(label.back_colour))
+                            : nullptr;
+    FillRect(dc, &area, back != nullptr ? back : GetSysColorBrush(COLOR_BTNFACE));
+    if (back != nullptr) DeleteObject(back);
+    const Image& picture = label.picture;
+    if (picture.empty()) return;
+    std::vector<std::uint32_t> opaque(picture.pixels);
+    for (std::uint32_t& pixel : opaque) pixel |= 0xFF000000u;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = picture.width;
+    info.bmiHeader.biHeight = -picture.height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const auto mode = static_cast<PictureMode>(label.picture_mode);
+    int left = area.left, top = area.top;
+    if (mode == PictureMode::centred) {
+        left += (area.right - area.left - picture.width) / 2;
+        top += (area.bottom - area.top - picture.height) / 2;
+    }
+    const int step_x = mode == PictureMode::tiled ? picture.width : area.right - area.left + 1;
+    const int step_y = mode == PictureMode::tiled ? picture.height : area.bottom - area.top + 1;
+    for (int y = top; y < area.bottom; y += step_y) {
+        for (int x = left; x < area.right; x += step_x) {
+            SetDIBitsToDevice(dc, x, y, picture.width, picture.height, 0, 0, 0, picture.height,
+                              opaque.data(), &info, DIB_RGB_COLORS);
+        }
+    }
+}
+
 // A colour picker: its colour in a sunken frame, pushed in while pressed.
 void draw_swatch(const NativeControl& control, const DRAWITEMSTRUCT& item) {
     RECT frame = item.rcItem;
@@ -235,11 +286,19 @@ LRESULT CALLBACK control_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARA
         case WM_PAINT: {
             // Group boxes and tabs draw only frames and captions; the window does not paint
             // under its controls, so they lay the face down first. The controls on them lie
-            // on top and are left out.
-            if ((type != ControlType::group_box && type != ControlType::tab) || wparam != 0) break;
+            // on top and are left out. Labels with a background of their own get it first.
+            const ControlSpec& shown = window.controls[static_cast<std::size_t>(id) - 1].shown;
+            const bool face = type == ControlType::group_box || type == ControlType::tab;
+            if ((!face && !own_background(shown)) || wparam != 0) break;
             PAINTSTRUCT paint;
             const HDC dc = BeginPaint(hwnd, &paint);
-            FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+            RECT area{};
+            GetClientRect(hwnd, &area);
+            if (face) {
+                FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+            } else {
+                paint_background(dc, area, shown);
+            }
             DefSubclassProc(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
             EndPaint(hwnd, &paint);
             return 0;
@@ -284,11 +343,19 @@ bool handle_control_message(NativeWindow& window, UINT message, WPARAM wparam, L
             const int id = control_id_of(window, child);
             if (id == 0) return false;
             const auto dc = reinterpret_cast<HDC>(wparam);
-            const bool link = window.controls[static_cast<std::size_t>(id) - 1].shown.type ==
-                              ControlType::hyperlink;
-            COLORREF text = link ? kLinkColour : GetSysColor(COLOR_BTNTEXT);
+            const ControlSpec& shown = window.controls[static_cast<std::size_t>(id) - 1].shown;
+            const bool label =
+                shown.type == ControlType::label || shown.type == ControlType::hyperlink;
+            COLORREF text =
+                shown.type == ControlType::hyperlink ? kLinkColour : GetSysColor(COLOR_BTNTEXT);
+            if (label && shown.text_colour >= 0) text = static_cast<COLORREF>(shown.text_colour);
             if (!IsWindowEnabled(child)) text = GetSysColor(COLOR_GRAYTEXT);
             SetTextColor(dc, text);
+            if (own_background(shown)) {  // painted before, in the label's WM_PAINT
+                SetBkMode(dc, TRANSPARENT);
+                result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+                return true;
+            }
             SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
             result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
             return true;

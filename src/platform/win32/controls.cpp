@@ -228,6 +228,17 @@ void fit_rows(const NativeControl& control, HGDIOBJ font) {
     SendMessageW(control.hwnd, LB_SETITEMHEIGHT, 0, row);
 }
 
+void show_font(NativeControl& control, const FontSpec& request) {
+    const ControlType type = control.shown.type;
+    OwnedFont font(make_font(request, type == ControlType::hyperlink));
+    const HGDIOBJ shown = font != nullptr ? font.get() : GetStockObject(DEFAULT_GUI_FONT);
+    SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
+    control.font = std::move(font);  // the one it replaces is no longer in use
+    control.shown.font = request;
+    if (type == ControlType::check_list) fit_rows(control, shown);
+    if (type == ControlType::drop_list) place(control, control.shown.rect);
+}
+
 void show_caption(NativeControl& control, const std::string& caption) {
     if (!has_caption(control.shown.type) || caption == control.shown.caption) return;
     control.shown.caption = caption;
@@ -251,15 +262,21 @@ void show_state(NativeControl& control, const ControlSpec& state) {
         shown.checked = state.checked;
     }
     // Pictures keep theirs when none is given.
-    if (!state.picture.empty() && (state.picture.width != shown.picture.width ||
-                                   state.picture.pixels != shown.picture.pixels)) {
-        shown.picture = state.picture;
-        InvalidateRect(control.hwnd, nullptr, FALSE);
-    }
-    if (type == ControlType::colour_picker && state.colour != shown.colour) {
+    // Picture controls keep theirs when none is given; a label's background picture goes.
+    const bool keep = type == ControlType::picture && state.picture.empty();
+    const bool new_picture = !keep && (state.picture.width != shown.picture.width ||
+                                       state.picture.pixels != shown.picture.pixels);
+    if (new_picture) shown.picture = state.picture;
+    if (new_picture || state.picture_mode != shown.picture_mode ||
+        state.text_colour != shown.text_colour || state.back_colour != shown.back_colour ||
+        state.colour != shown.colour) {
+        shown.picture_mode = state.picture_mode;
+        shown.text_colour = state.text_colour;
+        shown.back_colour = state.back_colour;
         shown.colour = state.colour;
-        InvalidateRect(control.hwnd, nullptr, FALSE);
+        InvalidateRect(control.hwnd, nullptr, TRUE);
     }
+    if (!(state.font == shown.font)) show_font(control, state.font);
     if (state.rect != shown.rect) {
         shown.rect = state.rect;
         place(control, state.rect);
@@ -334,24 +351,15 @@ int Win32Platform::create_control(WindowId window, const ControlSpec& request) {
     // The program lists the controls that lie on top first (a title over the tab headers,
     // boxes after what they hold): each goes below those made before, as Wine does already.
     SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    HFONT font = make_font(request.font, request.type == ControlType::hyperlink);
-    if (font != nullptr) record->fonts.emplace_back(font);
-    const HGDIOBJ shown_font = font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT);
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(shown_font), FALSE);
-
-    record->controls.push_back(NativeControl{child, made, false});
-    NativeControl& control = record->controls.back();
+    NativeControl& control = record->controls.emplace_back();
+    control.hwnd = child;
+    control.shown = std::move(made);
     control.shown.picture = request.picture;
     const Quiet quiet(control);
+    // Before anything repaints it: the subclass paints some controls' backgrounds.
     switch (request.type) {
         case ControlType::edit:
             SendMessageW(child, EM_SETLIMITTEXT, 0, 0);  // 0: as much as an edit box holds
-            break;
-        case ControlType::drop_list:
-            place(control, request.rect);
-            break;
-        case ControlType::check_list:
-            fit_rows(control, shown_font);
             break;
         case ControlType::tab:
             take_theme_away(child);
@@ -365,9 +373,8 @@ int Win32Platform::create_control(WindowId window, const ControlSpec& request) {
         default:
             break;
     }
-    ControlSpec state = request;
-    state.picture = Image();  // kept above
-    show_state(control, state);
+    show_font(control, request.font);
+    show_state(control, request);
     if (id == 1) InvalidateRect(parent, nullptr, FALSE);  // now a dialog face
     return id;
 }
