@@ -1,6 +1,5 @@
-// The native controls' messages: what the user did to them (clicks, typing, picks, lists
-// opening and closing), their colours, and the drawing of pictures and check lists.
-// Does not do keyboard navigation (no tab order, no default button) nor tooltips.
+// The native controls' messages: the user's clicks, typing and picks, lists opening and closing,
+// colours and drawing. Does not do keyboard navigation (no tab order, no default button).
 // These headers need <windows.h> before them.
 // clang-format off
 #include <windows.h>

@@ -1,5 +1,5 @@
 // Native child controls of a top-level window: making them and bringing them to the state the
-// program asks for. Does not change a control's kind, font or line mode once made.
+// program asks for. Does not change a control's kind or line mode once made.
 // These headers need <windows.h> before them.
 // clang-format off
 #include <windows.h>
@@ -261,7 +261,6 @@ void show_state(NativeControl& control, const ControlSpec& state) {
         SendMessageW(control.hwnd, BM_SETCHECK, state.checked ? BST_CHECKED : BST_UNCHECKED, 0);
         shown.checked = state.checked;
     }
-    // Pictures keep theirs when none is given.
     // Picture controls keep theirs when none is given; a label's background picture goes.
     const bool keep = type == ControlType::picture && state.picture.empty();
     const bool new_picture = !keep && (state.picture.width != shown.picture.width ||
