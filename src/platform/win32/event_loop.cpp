@@ -56,6 +56,11 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
             if (may_close && IsWindow(hwnd)) DestroyWindow(hwnd);
             return 0;
         }
+        case WM_ENDSESSION:
+            // The process may be ended as soon as this returns: the program's exit routine
+            // (disarming a timed shutdown among others) has to run now, not from the loop.
+            if (wparam != FALSE && sink != nullptr) sink->on_close_request(id);
+            return 0;
         case WM_CANCELMODE:
             if (keep_menu_open(*window)) return 0;
             break;
