@@ -34,6 +34,7 @@ WindowDesign make_design() {
     ControlDesign label{
         kLabel, ControlKind::label, {0, 0, kDesignWidth, kDesignHeight}, "15:34:01"};
     label.font = FontSpec{"Arial Black", 35, true};
+    label.centred = true;  // the time stays in the middle however the window is sized
     d.controls.push_back(label);
     return d;
 }
@@ -92,9 +93,17 @@ void DigitalWindow::set_up() {
     if (read(cfg::kHasPicture) == cfg::kTrue) {
         set_picture_file(read(cfg::kBackground), to_integer(read(cfg::kPictureMode)));
     }
-    set_back_colour(to_integer(read(cfg::kBackColour)));
-    set_text_colour(to_integer(read(cfg::kTextColour)));
-    set_font(read(cfg::kFontName), to_integer(read(cfg::kFontSize)));
+    // A fresh installation has no looks saved: black on white in the designed font rather than
+    // black on black in no font at all. A saved value, whatever it is, counts as it is.
+    const std::string back = read(cfg::kBackColour);
+    const std::string text = read(cfg::kTextColour);
+    const std::string face = read(cfg::kFontName);
+    const std::string size = read(cfg::kFontSize);
+    set_back_colour(back.empty() ? kFreshBackColour : to_integer(back));
+    set_text_colour(text.empty() ? kFreshTextColour : to_integer(text));
+    const FontSpec designed = form_->control(kLabel).font;
+    set_font(face.empty() ? designed.face : face,
+             size.empty() ? designed.height : to_integer(size));
     globals.digital_format = static_cast<std::uint8_t>(to_integer(read(cfg::kFormat)));
     globals.digital_kind = kind;
     menu.item(kShowDigital).caption = kHideDigital;

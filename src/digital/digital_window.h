@@ -33,6 +33,9 @@ class DigitalWindow {
     static constexpr int kMinWidth = 60;
     static constexpr int kMinHeight = 20;
     static constexpr Point kOpenAt{50, 0};
+    // Colours a fresh installation shows until the user sets them (0x00BBGGRR).
+    static constexpr int kFreshBackColour = 0xFFFFFF;
+    static constexpr int kFreshTextColour = 0x000000;
 
     struct Context {
         Platform& platform;

@@ -122,6 +122,17 @@ TEST_F(DigitalWindowTest, MissingOrTinySizesOpenAtTheDefaultOrTheMinimum) {
     EXPECT_EQ(rect(), (Rect{50, 0, 65, 22}));
 }
 
+TEST_F(DigitalWindowTest, FreshInstallationReadsBlackOnWhiteInTheDesignedFont) {
+    start_open();
+    EXPECT_EQ(shown_label().back_colour, 0xFFFFFF);
+    EXPECT_EQ(shown_label().text_colour, 0);
+    EXPECT_EQ(shown_label().font, (FontSpec{"Arial Black", 35, true}));
+    // Saved looks count as saved, even black on black.
+    start_open("背景颜色=0\n文本颜色=0\n字体名称=宋体\n字体大小=12\n");
+    EXPECT_EQ(shown_label().back_colour, 0);
+    EXPECT_EQ(shown_label().font, (FontSpec{"宋体", 12, true}));
+}
+
 TEST_F(DigitalWindowTest, EdgeZonesResizeAndTheMiddleMoves) {
     const struct {
         int x, y;
