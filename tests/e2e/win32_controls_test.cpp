@@ -474,6 +474,23 @@ TEST_F(Win32ControlsTest, LabelsShowTheirOwnColoursBackgroundPicturesAndFonts) {
                &font);
     EXPECT_EQ(font.lfHeight, -20);
     EXPECT_EQ(font.lfWeight, FW_BOLD);
+
+    // Centred text leaves the label's left end blank.
+    label.rect = {0, 0, 200, 24};
+    label.caption = "WW";
+    const auto blank_left = [&] {
+        for (int x = 0; x < 40; ++x) {
+            for (int y = 0; y < 24; ++y) {
+                if (pixel(x, y) != GetSysColor(COLOR_BTNFACE)) return false;
+            }
+        }
+        return true;
+    };
+    for (const bool centred : {false, true, false}) {
+        label.centred = centred;
+        platform->update_control(window, 1, label);
+        EXPECT_EQ(blank_left(), centred);
+    }
 }
 
 }  // namespace

@@ -65,7 +65,8 @@ NativeKind kind_of(const ControlSpec& request) {
             break;
     }
     // Captions are shown as they are: an "&" is no mnemonic.
-    return {L"STATIC", SS_LEFT | SS_NOTIFY | SS_NOPREFIX};
+    const DWORD align = request.centred ? SS_CENTER : SS_LEFT;
+    return {L"STATIC", align | SS_NOTIFY | SS_NOPREFIX};
 }
 
 bool has_caption(ControlType type) {
@@ -276,6 +277,13 @@ void show_state(NativeControl& control, const ControlSpec& state) {
         InvalidateRect(control.hwnd, nullptr, TRUE);
     }
     if (!(state.font == shown.font)) show_font(control, state.font);
+    const bool label = type == ControlType::label || type == ControlType::hyperlink;
+    if (label && state.centred != shown.centred) {
+        shown.centred = state.centred;
+        const LONG_PTR style = GetWindowLongPtrW(control.hwnd, GWL_STYLE) & ~LONG_PTR{SS_TYPEMASK};
+        SetWindowLongPtrW(control.hwnd, GWL_STYLE, style | (state.centred ? SS_CENTER : SS_LEFT));
+        InvalidateRect(control.hwnd, nullptr, TRUE);
+    }
     if (state.rect != shown.rect) {
         shown.rect = state.rect;
         place(control, state.rect);
