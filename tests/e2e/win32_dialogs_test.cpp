@@ -1,6 +1,6 @@
 // The Win32 back-end's own small dialogs and system services, run for real under Wine: the input
-// box answered by keys and clicks, icons taken from program files and the end of the session
-// reaching the close handler.
+// box answered by keys and clicks, icons taken from program files, dialling (which Wine cannot
+// really do: it must fail politely) and the end of the session reaching the close handler.
 #ifdef _WIN32
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -146,6 +146,30 @@ TEST_F(Win32DialogsTest, FileIconOfAProgramIsA32PixelPictureAndOtherFilesHaveNon
     testing::write_bytes(dir.file("readme.txt"), "no icon in here\r\n");
     EXPECT_TRUE(platform->file_icon(dir.file("readme.txt")).empty());
     EXPECT_TRUE(platform->file_icon(dir.file("missing.exe")).empty());
+}
+
+struct DialRecorder : testing::Recorder {
+    std::vector<std::string> statuses;
+    void on_dialup_status(const std::string& text) override { statuses.push_back(text); }
+};
+
+TEST_F(Win32DialogsTest, DiallingReportsItsOutcomeFromTheLoopAndNeverThePassword) {
+    ASSERT_TRUE(open(Rect{10, 10, 80, 60}, false));
+    DialRecorder dial;
+    platform->set_event_sink(&dial);
+    for (const DialEntry& entry : platform->dialup_entries()) EXPECT_FALSE(entry.name.empty());
+
+    platform->dialup_dial("96063", "user", "s3cret-pass");
+    EXPECT_TRUE(dial.statuses.empty()) << "statuses come from the event loop, not the call";
+    ASSERT_TRUE(pump_until([&dial] { return !dial.statuses.empty(); }, 5000));
+    for (const std::string& status : dial.statuses) {
+        EXPECT_FALSE(status.empty());
+        EXPECT_EQ(status.find("s3cret"), std::string::npos);
+    }
+    // Hanging up after whatever came of it is harmless.
+    platform->dialup_hang_up();
+    EXPECT_FALSE(platform->dialup_connected());
+    platform->set_event_sink(&sink);
 }
 
 TEST_F(Win32DialogsTest, SessionEndRunsTheCloseHandlerOnlyWhenTheSessionReallyEnds) {
