@@ -147,7 +147,7 @@ TEST_F(Win32ShellTest, ModalLoopDisablesTheOtherWindowsUntilEnded) {
     EXPECT_EQ(ticks, 2);
     EXPECT_FALSE(main_enabled_inside);
     EXPECT_TRUE(dialog_enabled_inside);
-    EXPECT_TRUE(IsWindowVisible(dialog_hwnd));
+    EXPECT_FALSE(IsWindowVisible(dialog_hwnd));  // made hidden, it runs hidden
     EXPECT_TRUE(IsWindowEnabled(hwnd));
 }
 
