@@ -4,6 +4,7 @@
 // clang-format off
 #include <windows.h>
 #include <commctrl.h>
+#include <windowsx.h>
 // clang-format on
 
 #include <algorithm>
@@ -278,6 +279,17 @@ LRESULT CALLBACK control_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARA
             if (type != ControlType::label) break;
             report(window, id, ControlEvent::left_down);
             return 0;
+        case WM_RBUTTONDOWN: {
+            // A label that fills its window (the digital clock's text) must not swallow the
+            // right button: the window's own menu comes with it.
+            if (type != ControlType::label) break;
+            POINT at{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
+            MapWindowPoints(hwnd, window.hwnd, &at, 1);
+            if (EventSink* sink = window.owner->sink()) {
+                sink->on_mouse_down(window.id, MouseButton::right, at.x, at.y);
+            }
+            return 0;
+        }
         case WM_SETCURSOR:
             if (type != ControlType::hyperlink) break;
             SetCursor(LoadCursorW(nullptr, IDC_HAND));
