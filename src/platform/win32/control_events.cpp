@@ -207,11 +207,6 @@ void draw_check_row(const DRAWITEMSTRUCT& item) {
     if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &row);
 }
 
-bool own_background(const ControlSpec& shown) {
-    return (shown.type == ControlType::label || shown.type == ControlType::hyperlink) &&
-           (shown.back_colour >= 0 || !shown.picture.empty());
-}
-
 // A label's own background: its colour, or the face, with its picture over it at the top
 // left, in the middle or tiled.
 void paint_background(HDC dc, const RECT& area, const ControlSpec& label) {

@@ -244,6 +244,11 @@ void show_caption(NativeControl& control, const std::string& caption) {
     if (!has_caption(control.shown.type) || caption == control.shown.caption) return;
     control.shown.caption = caption;
     SetWindowTextW(control.hwnd, widen(caption).c_str());
+    // The static control draws new text straight over the old one; a label that paints its
+    // own background must be painted afresh, or the digits of a clock pile up.
+    if (own_background(control.shown)) {
+        RedrawWindow(control.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
 }
 
 // Brings the native control to `state`, touching only what differs from what it shows.

@@ -25,6 +25,12 @@ class Quiet {
     bool was_;
 };
 
+// Labels with a colour or picture of their own paint their whole background themselves.
+inline bool own_background(const ControlSpec& shown) {
+    return (shown.type == ControlType::label || shown.type == ControlType::hyperlink) &&
+           (shown.back_colour >= 0 || !shown.picture.empty());
+}
+
 // The control with this id (1, 2, ...), or null.
 NativeControl* control_of(NativeWindow& window, int id);
 
