@@ -17,7 +17,7 @@ cp -r "$bin/." "$prog/"
 log="$E2E_WORK/wine.log"
 
 write_config() {
-    printf '%s' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
+    printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
 }
 config_has() { iconv -f GBK -t UTF-8 "$prog/config.ini" | tr -d '\r' | grep -qx "$1"; }
 shot() { import -window root "$shots/$1.png"; }
@@ -78,8 +78,6 @@ write_config "[其它]
 start_clock
 sleep 2
 page=0
-# Under Wine a menu opened right after a window closed is now and then dismissed at once; the
-# user then right-clicks again, and so does this script (once).
 open_page() {  # $1: row of the item
     xdotool mousemove $((cx + 60)) $((cy + 60)) click 3
     sleep 0.8
@@ -87,14 +85,14 @@ open_page() {  # $1: row of the item
     e2e_wait_window "Horalune 配置" 5
 }
 for row in 97 114 140 157; do
-    dialog=$(open_page "$row") || dialog=$(open_page "$row") || {
+    dialog=$(open_page "$row") || {
         shot settings-failed
         grep -a "horalune: " "$log" | grep -v dispatch_exception | tail -8
         e2e_fail "page $page: the settings dialog did not open (see $shots/settings-failed.png)"
     }
     sleep 1.5
     shot "settings-page$page"
-    xdotool key --window "$dialog" Escape
+    xdotool key Escape  # to the focused dialog: a key sent to a window that goes away sticks under Wine
     sleep 1
     xdotool search --onlyvisible --name '^Horalune 配置$' >/dev/null 2>&1 &&
         e2e_fail "page $page: Esc did not close the dialog"

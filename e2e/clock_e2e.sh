@@ -24,7 +24,7 @@ mkdir -p "$media"
 cp "$prog/beep.wav" "$media/ding.wav"
 
 write_config() {
-    printf '%s' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
+    printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
 }
 # Rows of the last two items below the menu's top (the menu opens at the pointer), for the
 # dialog font the Wine prefix maps to WenQuanYi Micro Hei.

@@ -22,7 +22,7 @@ done
 
 # config.ini as a Chinese Windows editor saves it: GBK with CRLF.
 write_config() {
-    printf '%s' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
+    printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
 }
 
 start_clock() {

@@ -244,6 +244,11 @@ void show_caption(NativeControl& control, const std::string& caption) {
     if (!has_caption(control.shown.type) || caption == control.shown.caption) return;
     control.shown.caption = caption;
     SetWindowTextW(control.hwnd, widen(caption).c_str());
+    // Wine keeps an edit box scrolled where its old text left it, hiding the new text's start.
+    if (control.shown.type == ControlType::edit) {
+        SendMessageW(control.hwnd, EM_SETSEL, 0, 0);
+        SendMessageW(control.hwnd, EM_SCROLLCARET, 0, 0);
+    }
     // The static control draws new text straight over the old one; a label that paints its
     // own background must be painted afresh, or the digits of a clock pile up.
     if (own_background(control.shown)) {

@@ -30,7 +30,7 @@ UINT icon_flag(MessageIcon icon) {
 bool keep_menu_open(NativeWindow& window) {
     // The click that led to the menu (on the tray, say) may hand the focus to the clicked window
     // only after the menu opened; the focus loss then cancels the menu before the user saw it.
-    constexpr std::uint64_t kSettleMs = 1500;
+    constexpr std::uint64_t kSettleMs = 400;
     if (window.menu_opened_at == 0 || GetTickCount64() - window.menu_opened_at > kSettleMs) {
         return false;
     }
