@@ -10,26 +10,16 @@
 #include "digital/digital_window.h"
 #include "settings/settings_dialog.h"
 #include "support/app_fixture.h"
+#include "support/bmp.h"
 #include "support/form_driver.h"
 #include "ui/picture.h"
 
 namespace horalune {
 namespace {
 
-namespace ap = appearance_page;
+using testing::bmp_of;
 
-// A 2 x 2 BMP of one colour.
-std::string bmp_of(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    std::string bmp(54, '\0');
-    bmp[0] = 'B', bmp[1] = 'M', bmp[10] = 54, bmp[14] = 40, bmp[18] = 2, bmp[22] = 2;
-    bmp[26] = 1, bmp[28] = 24;
-    for (int row = 0; row < 2; ++row) {
-        for (int x = 0; x < 2; ++x)
-            bmp += {static_cast<char>(b), static_cast<char>(g), static_cast<char>(r)};
-        bmp += std::string(2, '\0');
-    }
-    return bmp;
-}
+namespace ap = appearance_page;
 
 class AppearancePageTest : public testing::AppFixture {
   protected:

@@ -4,6 +4,9 @@
 
 #include <set>
 
+#include "buttons/button_page.h"
+#include "buttons/dialup_window.h"
+#include "buttons/icon_store.h"
 #include "config/config.h"
 #include "config/gb18030.h"
 #include "events/reminder_page.h"
@@ -156,6 +159,51 @@ TEST_F(BadInputTest, PopupTextSurvivesTheSnooze) {
         // Keep the seconds away from the minute's end so that +1 stays a valid time.
         platform.advance(5000);
         if (platform.now().second > 50) platform.advance(15000);
+    }
+}
+
+TEST_F(BadInputTest, ButtonPageBoxesReachTheStoreAsTyped) {
+    ASSERT_TRUE(
+        save_icon_store(icon_store_path(dir.path(), kIconStoreName), std::vector<IconRecord>(12)));
+    for (const std::string& text : nasty_texts()) {
+        app->open_settings(0);
+        testing::FormDriver d{platform, app->settings_dialog()->form()};
+        d.pick(button_page::kButtonList, 2);
+        d.type(button_page::kCommandBox, text);
+        d.type(button_page::kSoundBox, text + "s");
+        d.type(button_page::kTooltipBox, text + "t");
+        d.press(settings::kOk);
+        ASSERT_FALSE(app->settings_dialog_open());
+        const auto record = load_icon_record(icon_store_path(dir.path(), kIconStoreName), 3);
+        ASSERT_TRUE(record.has_value());
+        EXPECT_EQ(record->command, text);
+        EXPECT_EQ(record->sound, text + "s");
+        EXPECT_EQ(record->tooltip, text + "t");
+        EXPECT_TRUE(load_icon_store(icon_store_path(dir.path(), kIconStoreName)).has_value());
+    }
+}
+
+TEST_F(BadInputTest, DialUpFieldsGoToTheDialAndThePasswordNowhere) {
+    for (const std::string& text : nasty_texts()) {
+        app->open_dialup_window();
+        ASSERT_NE(app->dialup_window(), nullptr);
+        testing::FormDriver d{platform, app->dialup_window()->form()};
+        const std::string password = "pw" + text;
+        d.type(dialup_names::kNumber, text + "1");
+        d.type(dialup_names::kUser, text + "2");
+        d.type(dialup_names::kPassword, password);
+        d.press(dialup_names::kStart);
+        ASSERT_FALSE(platform.dial_calls().empty());
+        EXPECT_EQ(platform.dial_calls().back().number, text + "1");
+        EXPECT_EQ(platform.dial_calls().back().user, text + "2");
+        EXPECT_EQ(platform.dial_calls().back().password, password);
+        d.press(dialup_names::kStart);  // 不上了
+        d.press(dialup_names::kLater);  // 以后再来
+        EXPECT_EQ(app->dialup_window(), nullptr);
+        if (password.size() > 4) {
+            EXPECT_EQ(config_bytes().find(utf8_to_gb18030(password)), std::string::npos);
+        }
+        expect_well_formed();
     }
 }
 
