@@ -16,11 +16,7 @@ mkdir -p "$prog"
 cp -r "$bin/." "$prog/"
 log="$E2E_WORK/wine.log"
 
-write_config() {
-    printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
-}
 config_has() { iconv -f GBK -t UTF-8 "$prog/config.ini" | tr -d '\r' | grep -qx "$1"; }
-shot() { import -window root "$shots/$1.png"; }
 traced() { grep -c "horalune: $1" "$log" 2>/dev/null || true; }
 wait_trace() {  # $1: pattern, $2: how many times, $3: seconds
     for _ in $(seq $(($3 * 10))); do

@@ -23,17 +23,10 @@ media="$WINEPREFIX/drive_c/windows/Media"
 mkdir -p "$media"
 cp "$prog/beep.wav" "$media/ding.wav"
 
-write_config() {
-    printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
-}
 # Rows of the last two items below the menu's top (the menu opens at the pointer), for the
 # dialog font the Wine prefix maps to WenQuanYi Micro Hei.
 exit_row=183
 about_row=200
-shot() {
-    import -window root "$shots/$1.png"
-    convert "$shots/$1.png" "$E2E_WORK/$1.ppm"
-}
 px() { python3 "$E2E_ROOT/e2e/pixels.py" "$@"; }
 clock_alive() { kill -0 "$clock_pid" 2>/dev/null; }
 

@@ -15,15 +15,8 @@ prog="$E2E_WORK/prog"
 mkdir -p "$prog"
 cp -r "$bin/." "$prog/"
 log="$E2E_WORK/wine.log"
-write_config() {
-    printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
-}
 config_value() {  # $1: key; the first item of that name
     iconv -f GBK -t UTF-8 "$prog/config.ini" | tr -d '\r' | sed -n "s/^$1=//p" | head -n 1
-}
-shot() {
-    import -window root "$shots/$1.png"
-    convert "$shots/$1.png" "$E2E_WORK/$1.ppm"
 }
 px() { python3 "$E2E_ROOT/e2e/pixels.py" "$@"; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }

@@ -101,3 +101,15 @@ e2e_rms() {
 }
 e2e_loud() { awk -v v="$1" 'BEGIN { exit !(v > 0.02) }'; }
 e2e_quiet() { awk -v v="$1" 'BEGIN { exit !(v < 0.002) }'; }
+
+# config.ini of the program under test in $prog, as a Chinese Windows editor saves it: GBK with
+# CRLF line ends.
+write_config() {
+    printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
+}
+
+# A screenshot of the whole screen into $shots/$1.png, and as $E2E_WORK/$1.ppm for pixels.py.
+shot() {
+    import -window root "$shots/$1.png"
+    convert "$shots/$1.png" "$E2E_WORK/$1.ppm"
+}

@@ -20,10 +20,6 @@ for n in mask background1 background2; do
     convert "$gen/$n.$( [ $n = mask ] && echo bmp || echo jpg)" "$E2E_WORK/$n.ppm"
 done
 
-# config.ini as a Chinese Windows editor saves it: GBK with CRLF.
-write_config() {
-    printf '%s\n' "$1" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
-}
 
 start_clock() {
     (cd "$prog" && exec wine ./horalune.exe) >"$E2E_WORK/wine.log" 2>&1 &
