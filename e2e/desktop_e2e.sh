@@ -21,8 +21,8 @@ config_value() {  # $1: key; the first item of that name
 px() { python3 "$E2E_ROOT/e2e/pixels.py" "$@"; }
 geometry() { eval "$(xdotool getwindowgeometry --shell "$1")"; }
 
-# The heart stays still so that it never lies under the pointer; the clock hides at the top
-# edge it starts at.
+# The heart stays still so that it never lies under the pointer; the clock starts at the top
+# edge and hides there.
 write_config "[其它]
 跳动的心=假
 [时钟配置]
@@ -45,7 +45,28 @@ xdotool mousemove $((X + 82)) 1
 sleep 1.5
 geometry "$clock"
 [ "$Y" -eq 0 ] || e2e_fail "touching the strip did not bring the clock back (top $Y)"
-echo "ok: auto-hide hid the clock to a 2-pixel strip and brought it back"
+echo "ok: auto-hide hid the clock to a 2-pixel strip at the top and brought it back"
+# The same at the left edge, where the clock is dragged to (the pointer stays on it meanwhile).
+xdotool mousemove $((X + 60)) 60 mousedown 1
+sleep 0.3
+xdotool mousemove 200 200
+sleep 0.3
+xdotool mousemove 60 360
+sleep 0.3
+xdotool mouseup 1
+sleep 0.5
+geometry "$clock"
+[ "$X" -eq 0 ] || e2e_fail "the clock was not dragged to the left edge (left $X)"
+xdotool mousemove 500 600
+sleep 1.5
+geometry "$clock"
+echo "auto-hide: at the left edge with the pointer away the clock is at $X,$Y"
+[ "$X" -eq $((2 - 164)) ] || e2e_fail "the clock did not hide at the left edge (left $X)"
+xdotool mousemove 1 $((Y + 82))
+sleep 1.5
+geometry "$clock"
+[ "$X" -eq 0 ] || e2e_fail "touching the left strip did not bring the clock back (left $X)"
+echo "ok: auto-hide hid the clock to a 2-pixel strip at the left edge and brought it back"
 menu() {  # $1: row of the item below the pointer
     geometry "$clock"
     xdotool mousemove $((X + 60)) $((Y + 60)) click 3
@@ -61,7 +82,7 @@ sleep 1
 xdotool mousemove 300 500
 sleep 1
 geometry "$clock"
-[ "$Y" -eq 0 ] || e2e_fail "the clock hid with auto-hide off (top $Y)"
+[ "$X" -eq 0 ] || e2e_fail "the clock hid with auto-hide off (left $X)"
 echo "ok: 自动隐藏 in the menu switched auto-hide off"
 
 # 2. The digital clock opens from the menu at (50, 0) showing the time; a click in its right
