@@ -5,15 +5,7 @@
 set -eu
 . "$(dirname "$0")/lib.sh"
 
-bin="$E2E_ROOT/build/mingw/bin"
-shots="$E2E_ROOT/build/e2e"
-[ -f "$bin/horalune.exe" ] || e2e_fail "build horalune.exe first (cmake --build --preset mingw)"
-mkdir -p "$shots"
-e2e_start_display
-
-prog="$E2E_WORK/prog"
-mkdir -p "$prog"
-cp -r "$bin/." "$prog/"
+e2e_prepare_program
 log="$E2E_WORK/wine.log"
 
 config_has() { iconv -f GBK -t UTF-8 "$prog/config.ini" | tr -d '\r' | grep -qx "$1"; }

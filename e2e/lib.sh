@@ -113,3 +113,16 @@ shot() {
     import -window root "$shots/$1.png"
     convert "$shots/$1.png" "$E2E_WORK/$1.ppm"
 }
+
+# The built program copied to a folder of its own ($prog, with its config.ini), the screenshot
+# folder $shots and a private display; call before anything else of the script.
+e2e_prepare_program() {
+    bin="$E2E_ROOT/build/mingw/bin"
+    shots="$E2E_ROOT/build/e2e"
+    [ -f "$bin/horalune.exe" ] || e2e_fail "build horalune.exe first (cmake --build --preset mingw)"
+    mkdir -p "$shots"
+    e2e_start_display
+    prog="$E2E_WORK/prog"
+    mkdir -p "$prog"
+    cp -r "$bin/." "$prog/"
+}

@@ -37,25 +37,25 @@ ControlType type_of(ControlKind kind) {
     }
 }
 
-ControlSpec spec_of(const Control& c) {
-    ControlSpec spec;
-    spec.type = type_of(c.kind);
-    spec.rect = c.rect;
-    spec.caption = c.caption;
-    spec.font = c.font;
-    spec.items = c.items;
-    spec.selected = c.selected;
-    spec.checked = c.checked;
-    spec.visible = c.visible;
-    spec.enabled = c.enabled;
-    spec.multiline = c.multiline;
-    spec.picture = c.picture;
-    spec.picture_mode = c.picture_mode;
-    spec.text_colour = c.text_colour;
-    spec.back_colour = c.back_colour;
-    spec.colour = c.colour;
-    spec.centred = c.centred;
-    return spec;
+ControlSpec state_of(const Control& c) {
+    ControlSpec state;
+    state.type = type_of(c.kind);
+    state.rect = c.rect;
+    state.caption = c.caption;
+    state.font = c.font;
+    state.items = c.items;
+    state.selected = c.selected;
+    state.checked = c.checked;
+    state.visible = c.visible;
+    state.enabled = c.enabled;
+    state.multiline = c.multiline;
+    state.picture = c.picture;
+    state.picture_mode = c.picture_mode;
+    state.text_colour = c.text_colour;
+    state.back_colour = c.back_colour;
+    state.colour = c.colour;
+    state.centred = c.centred;
+    return state;
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
         if (const auto it = pictures.find(design.controls[i].name); it != pictures.end()) {
             c.picture = it->second;
         }
-        c.native_id = platform_.create_control(window_, spec_of(c));
+        c.native_id = platform_.create_control(window_, state_of(c));
     }
     for (const Control& c : controls_) {
         if (c.kind == ControlKind::timer && c.interval > 0) set_interval(c.name, c.interval);
@@ -160,52 +160,71 @@ bool Form::is_native(ControlKind kind) {
            kind != ControlKind::picture && kind != ControlKind::timer;
 }
 
-void Form::push(const Control& c) {
-    if (c.native_id != 0) platform_.update_control(window_, c.native_id, spec_of(c));
+void Form::change(std::string_view name, const std::function<void(Control&)>& edit) {
+    Control& c = control(name);
+    edit(c);
+    // Only native controls have a state to show; the others are drawn by the program.
+    if (c.native_id != 0) platform_.update_control(window_, c.native_id, state_of(c));
 }
 
 void Form::set_text(std::string_view name, std::string text) {
-    Control& c = control(name);
-    c.caption = std::move(text);
-    push(c);
+    change(name, [&](Control& c) { c.caption = std::move(text); });
 }
 
 void Form::set_checked(std::string_view name, bool checked) {
-    Control& c = control(name);
-    c.checked = checked;
-    push(c);
+    change(name, [&](Control& c) { c.checked = checked; });
 }
 
 void Form::set_selected(std::string_view name, int index) {
-    Control& c = control(name);
-    c.selected = index >= 0 && index < static_cast<int>(c.items.size()) ? index : -1;
-    push(c);
+    change(name, [&](Control& c) {
+        c.selected = index >= 0 && index < static_cast<int>(c.items.size()) ? index : -1;
+    });
 }
 
 void Form::set_items(std::string_view name, std::vector<std::string> items) {
-    Control& c = control(name);
-    c.items = std::move(items);
-    if (c.selected >= static_cast<int>(c.items.size())) c.selected = -1;
-    push(c);
+    change(name, [&](Control& c) {
+        c.items = std::move(items);
+        if (c.selected >= static_cast<int>(c.items.size())) c.selected = -1;
+    });
 }
 
 void Form::set_visible(std::string_view name, bool visible) {
-    Control& c = control(name);
-    c.visible = visible;
-    push(c);
+    change(name, [&](Control& c) { c.visible = visible; });
 }
 
 void Form::set_enabled(std::string_view name, bool enabled) {
-    Control& c = control(name);
-    c.enabled = enabled;
-    push(c);
+    change(name, [&](Control& c) { c.enabled = enabled; });
 }
 
 void Form::move_control(std::string_view name, int left, int top) {
-    Control& c = control(name);
-    c.rect.left = left;
-    c.rect.top = top;
-    push(c);
+    change(name, [&](Control& c) { c.rect.left = left, c.rect.top = top; });
+}
+
+void Form::resize_control(std::string_view name, int width, int height) {
+    change(name, [&](Control& c) { c.rect.width = width, c.rect.height = height; });
+}
+
+void Form::set_font(std::string_view name, FontSpec font) {
+    change(name, [&](Control& c) { c.font = std::move(font); });
+}
+
+void Form::set_text_colour(std::string_view name, int colour) {
+    change(name, [&](Control& c) { c.text_colour = colour; });
+}
+
+void Form::set_back_colour(std::string_view name, int colour) {
+    change(name, [&](Control& c) { c.back_colour = colour; });
+}
+
+void Form::set_picture(std::string_view name, Image picture, int mode) {
+    change(name, [&](Control& c) {
+        c.picture = std::move(picture);
+        c.picture_mode = mode;
+    });
+}
+
+void Form::set_colour(std::string_view name, int colour) {
+    change(name, [&](Control& c) { c.colour = colour; });
 }
 
 bool Form::dispatch_key(int key) {
@@ -214,44 +233,6 @@ bool Form::dispatch_key(int key) {
     const Handler handler = it->second;
     if (handler) handler();
     return true;
-}
-
-void Form::resize_control(std::string_view name, int width, int height) {
-    Control& c = control(name);
-    c.rect.width = width;
-    c.rect.height = height;
-    push(c);
-}
-
-void Form::set_font(std::string_view name, FontSpec font) {
-    Control& c = control(name);
-    c.font = std::move(font);
-    push(c);
-}
-
-void Form::set_text_colour(std::string_view name, int colour) {
-    Control& c = control(name);
-    c.text_colour = colour;
-    push(c);
-}
-
-void Form::set_back_colour(std::string_view name, int colour) {
-    Control& c = control(name);
-    c.back_colour = colour;
-    push(c);
-}
-
-void Form::set_picture(std::string_view name, Image picture, int mode) {
-    Control& c = control(name);
-    c.picture = std::move(picture);
-    c.picture_mode = mode;
-    push(c);
-}
-
-void Form::set_colour(std::string_view name, int colour) {
-    Control& c = control(name);
-    c.colour = colour;
-    push(c);
 }
 
 void Form::apply_input(int native_id, const ControlValue& value) {

@@ -169,7 +169,8 @@ class Form {
 
   private:
     std::size_t index_of(std::string_view name) const;
-    void push(const Control& c);
+    // Changes a control's state and shows the change.
+    void change(std::string_view name, const std::function<void(Control&)>& edit);
 
     Platform& platform_;
     std::string name_;

@@ -21,8 +21,8 @@ namespace {
 
 using Win32ControlsTest = testing::Win32Test;
 
-ControlSpec spec(ControlType type, Rect rect, std::string caption = "",
-                 std::vector<std::string> items = {}, int selected = -1) {
+ControlSpec control_state(ControlType type, Rect rect, std::string caption = "",
+                          std::vector<std::string> items = {}, int selected = -1) {
     ControlSpec request;
     request.type = type;
     request.rect = rect;
@@ -101,27 +101,28 @@ std::vector<std::string> without_pointer(const std::vector<std::string>& events)
 
 TEST_F(Win32ControlsTest, ControlsShowTheStateTheyAreMadeWithAndBroughtTo) {
     ASSERT_TRUE(open(Rect{30, 30, 440, 300}, true));
-    ControlSpec lines = spec(ControlType::edit, {10, 35, 150, 50}, "第一行\r\n第二行\r\n");
+    ControlSpec lines = control_state(ControlType::edit, {10, 35, 150, 50}, "第一行\r\n第二行\r\n");
     lines.multiline = true;
-    ControlSpec box = spec(ControlType::check_box, {10, 90, 150, 18}, "启动时运行");
+    ControlSpec box = control_state(ControlType::check_box, {10, 90, 150, 18}, "启动时运行");
     box.checked = true;
-    ControlSpec hidden = spec(ControlType::radio, {10, 150, 100, 18}, "每天");
+    ControlSpec hidden = control_state(ControlType::radio, {10, 150, 100, 18}, "每天");
     hidden.visible = hidden.enabled = false;
     Image red(4, 4, 0xFFFF0000u);
-    ControlSpec picture = spec(ControlType::picture, {300, 250, 4, 4});
+    ControlSpec picture = control_state(ControlType::picture, {300, 250, 4, 4});
     picture.picture = red;
-    ControlSpec swatch = spec(ControlType::colour_picker, {330, 250, 30, 20});
+    ControlSpec swatch = control_state(ControlType::colour_picker, {330, 250, 30, 20});
     swatch.colour = 0x0000FF;  // red, as 0x00BBGGRR
     const std::vector<ControlSpec> made = {
-        spec(ControlType::edit, {10, 10, 150, 20}, "提醒 & <文字>"),
+        control_state(ControlType::edit, {10, 10, 150, 20}, "提醒 & <文字>"),
         lines,
         box,
         hidden,
-        spec(ControlType::drop_list, {170, 10, 150, 20}, "", {"关机", "重启", "注销"}, 1),
-        spec(ControlType::list_box, {170, 40, 150, 60}, "", {"一", "二", "三"}, 2),
-        spec(ControlType::check_list, {170, 110, 250, 35}, "", {"关机", "重启", "注销", "睡眠"}, 3),
-        spec(ControlType::group_box, {5, 85, 160, 50}, "选项"),
-        spec(ControlType::tab, {0, 0, 440, 200}, "", {"常规", "提醒"}, 1),
+        control_state(ControlType::drop_list, {170, 10, 150, 20}, "", {"关机", "重启", "注销"}, 1),
+        control_state(ControlType::list_box, {170, 40, 150, 60}, "", {"一", "二", "三"}, 2),
+        control_state(ControlType::check_list, {170, 110, 250, 35}, "",
+                      {"关机", "重启", "注销", "睡眠"}, 3),
+        control_state(ControlType::group_box, {5, 85, 160, 50}, "选项"),
+        control_state(ControlType::tab, {0, 0, 440, 200}, "", {"常规", "提醒"}, 1),
         picture,
         swatch,
     };
@@ -212,18 +213,19 @@ TEST_F(Win32ControlsTest, ControlsShowTheStateTheyAreMadeWithAndBroughtTo) {
 
 TEST_F(Win32ControlsTest, UserActionsReportTheNewValueThenTheEvent) {
     ASSERT_TRUE(open(Rect{30, 30, 440, 300}, true));
-    ControlSpec first = spec(ControlType::radio, {10, 30, 100, 18}, "每天");
+    ControlSpec first = control_state(ControlType::radio, {10, 30, 100, 18}, "每天");
     first.checked = true;
     const std::vector<ControlSpec> made = {
-        spec(ControlType::check_box, {10, 10, 100, 18}, "启动"),
+        control_state(ControlType::check_box, {10, 10, 100, 18}, "启动"),
         first,
-        spec(ControlType::radio, {10, 50, 100, 18}, "一次"),
-        spec(ControlType::edit, {10, 70, 150, 20}, "abc"),
-        spec(ControlType::drop_list, {170, 10, 150, 20}, "", {"一", "二", "三"}, 0),
-        spec(ControlType::list_box, {170, 40, 150, 60}, "", {"x", "y"}),
-        spec(ControlType::check_list, {170, 110, 250, 35}, "", {"关机", "重启", "注销", "睡眠"}, 0),
-        spec(ControlType::tab, {0, 150, 440, 100}, "", {"常规", "提醒"}, 0),
-        spec(ControlType::colour_picker, {300, 10, 30, 20}),
+        control_state(ControlType::radio, {10, 50, 100, 18}, "一次"),
+        control_state(ControlType::edit, {10, 70, 150, 20}, "abc"),
+        control_state(ControlType::drop_list, {170, 10, 150, 20}, "", {"一", "二", "三"}, 0),
+        control_state(ControlType::list_box, {170, 40, 150, 60}, "", {"x", "y"}),
+        control_state(ControlType::check_list, {170, 110, 250, 35}, "",
+                      {"关机", "重启", "注销", "睡眠"}, 0),
+        control_state(ControlType::tab, {0, 150, 440, 100}, "", {"常规", "提醒"}, 0),
+        control_state(ControlType::colour_picker, {300, 10, 30, 20}),
     };
     for (const ControlSpec& request : made) platform->create_control(window, request);
     const auto item = [&](int id) { return GetDlgItem(hwnd, id); };
@@ -281,7 +283,8 @@ TEST_F(Win32ControlsTest, UserActionsReportTheNewValueThenTheEvent) {
 
 TEST_F(Win32ControlsTest, DropDownListsTakeNewItemsWhileOpeningAndClosing) {
     ASSERT_TRUE(open(Rect{30, 30, 300, 300}, true));
-    ControlSpec drop = spec(ControlType::drop_list, {10, 10, 150, 20}, "", {"一", "二", "三"}, 0);
+    ControlSpec drop =
+        control_state(ControlType::drop_list, {10, 10, 150, 20}, "", {"一", "二", "三"}, 0);
     ASSERT_EQ(platform->create_control(window, drop), 1);
     const HWND combo = GetDlgItem(hwnd, 1);
     sink.control_action = [&](int, ControlEvent e) {
@@ -310,7 +313,8 @@ TEST_F(Win32ControlsTest, DropDownListsTakeNewItemsWhileOpeningAndClosing) {
 
 TEST_F(Win32ControlsTest, KeysPressedInControlsReachTheProgramFirst) {
     ASSERT_TRUE(open(Rect{30, 30, 200, 100}, true));
-    ASSERT_EQ(platform->create_control(window, spec(ControlType::edit, {10, 10, 150, 20}, "abc")),
+    ASSERT_EQ(platform->create_control(window,
+                                       control_state(ControlType::edit, {10, 10, 150, 20}, "abc")),
               1);
     const HWND edit = GetDlgItem(hwnd, 1);
     const auto press = [&](HWND target, UINT message, WPARAM key, LPARAM flags = 1) {
@@ -336,7 +340,8 @@ TEST_F(Win32ControlsTest, KeysPressedInControlsReachTheProgramFirst) {
     // Inside a modal loop too, for the modal window.
     sink.events.clear();
     const auto [dialog, dialog_hwnd] = open_window(Rect{100, 100, 200, 60}, true, " dialog");
-    ASSERT_EQ(platform->create_control(dialog, spec(ControlType::edit, {5, 5, 100, 20})), 1);
+    ASSERT_EQ(platform->create_control(dialog, control_state(ControlType::edit, {5, 5, 100, 20})),
+              1);
     sink.timer_action = [&, dialog = dialog, dialog_hwnd = dialog_hwnd](int) {
         if (sink.count("key 27") == 0) {
             PostMessageW(GetDlgItem(dialog_hwnd, 1), WM_KEYDOWN, VK_ESCAPE, 1);
@@ -388,11 +393,13 @@ TEST_F(Win32ControlsTest, ModalWindowsKeepTheirVisibilityAndDialogsHaveAThinFram
 TEST_F(Win32ControlsTest, OverlappingControlsStackInTheOrderMadeOnTheDialogFace) {
     ASSERT_TRUE(open(Rect{40, 40, 300, 200}, true));
     const std::vector<ControlSpec> made = {
-        spec(ControlType::label, {0, 0, 300, 20}),  // a blank title strip over the tab headers
-        spec(ControlType::check_box, {20, 28, 120, 18}, "选项"),  // across the group's frame
-        spec(ControlType::edit, {20, 60, 120, 20}),
-        spec(ControlType::group_box, {10, 25, 150, 80}, "组"),
-        spec(ControlType::tab, {0, 5, 300, 190}, "", {"常规", "提醒"}, 0),
+        control_state(ControlType::label,
+                      {0, 0, 300, 20}),  // a blank title strip over the tab headers
+        control_state(ControlType::check_box, {20, 28, 120, 18},
+                      "选项"),  // across the group's frame
+        control_state(ControlType::edit, {20, 60, 120, 20}),
+        control_state(ControlType::group_box, {10, 25, 150, 80}, "组"),
+        control_state(ControlType::tab, {0, 5, 300, 190}, "", {"常规", "提醒"}, 0),
     };
     for (const ControlSpec& request : made) platform->create_control(window, request);
     std::vector<int> order;
@@ -426,7 +433,7 @@ TEST_F(Win32ControlsTest, OverlappingControlsStackInTheOrderMadeOnTheDialogFace)
 
 TEST_F(Win32ControlsTest, LabelsShowTheirOwnColoursBackgroundPicturesAndFonts) {
     ASSERT_TRUE(open(Rect{40, 40, 200, 100}, true));
-    ControlSpec label = spec(ControlType::label, {0, 0, 20, 20});
+    ControlSpec label = control_state(ControlType::label, {0, 0, 20, 20});
     label.back_colour = 0xFF0000;  // blue, as 0x00BBGGRR
     label.text_colour = 0x0000FF;  // red
     ASSERT_EQ(platform->create_control(window, label), 1);
