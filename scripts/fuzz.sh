@@ -30,9 +30,13 @@ for target in $targets; do
     mkdir -p "$corpus"
     dict=()
     [ -f "$seeds/$target.dict" ] && dict=(-dict="$seeds/$target.dict")
-    # -timeout: even the largest picture a target accepts decodes in under a second with the
-    # sanitizers, so an input still running after ten is a hang.
-    "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    # Limits: a 30-byte GIF may claim the largest canvas the decoder accepts (8192 x 8192),
+    # which it allocates at once: about 700 MB and several seconds under the sanitizers. With
+    # the sanitizers' own keep of freed memory on top, 2 GB of RSS is within reach of correct
+    # code, so the process may use 4 GB; a single allocation over 2 GB, or an input still
+    # running after 30 s, is a fault.
+    "$build/fuzz/$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 \
+        -malloc_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$build/artifacts/$target-" "${dict[@]}" \
         "$corpus" "$seeds/$target" >"$log" 2>&1
     rc=$?
