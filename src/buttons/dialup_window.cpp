@@ -56,8 +56,7 @@ std::string elapsed_text(int seconds) {
 }
 
 DialupWindow::DialupWindow(Context context) : context_(std::move(context)) {
-    form_ = std::make_unique<Form>(context_.platform, dialup_window_design());
-    listed_.emplace(context_.forms, *form_);
+    form_ = std::make_unique<ListedForm>(context_.forms, context_.platform, dialup_window_design());
     Form& f = *form_;
     f.on_control(kTitleStrip, ControlEvent::left_down,
                  [this] { context_.platform.begin_window_drag(form_->window()); });
@@ -146,7 +145,6 @@ void DialupWindow::tick() {
 
 void DialupWindow::close() {
     const std::function<void()> closed = context_.closed;
-    listed_.reset();
     form_.reset();
     if (closed) closed();
 }

@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,8 +75,7 @@ class DialupWindow {
 
     Context context_;
     std::vector<DialEntry> entries_;
-    std::unique_ptr<Form> form_;
-    std::optional<OpenForms::Entry> listed_;  // goes before the form it lists
+    std::unique_ptr<ListedForm> form_;
 };
 
 }  // namespace horalune

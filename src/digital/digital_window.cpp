@@ -53,8 +53,8 @@ const WindowDesign& digital_window_design() {
 
 DigitalWindow::DigitalWindow(Context context) : context_(context) {
     // Made hidden: set-up sizes and dresses it before the user sees it.
-    form_ = std::make_unique<Form>(context_.platform, digital_window_design(), false);
-    listed_ = std::make_unique<OpenForms::Entry>(context_.forms, *form_);
+    form_ = std::make_unique<ListedForm>(context_.forms, context_.platform, digital_window_design(),
+                                         false);
     form_->on_key(kKeyF4, [] {});  // Alt+F4 must not close the clock
     form_->on_control(kLabel, ControlEvent::left_down, [this] {
         // The label fills the window, so the pointer's place in the window is its place on
@@ -68,7 +68,6 @@ DigitalWindow::DigitalWindow(Context context) : context_(context) {
 }
 
 DigitalWindow::~DigitalWindow() {
-    listed_.reset();
     form_.reset();
 }
 

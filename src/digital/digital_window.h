@@ -76,8 +76,7 @@ class DigitalWindow {
     void write(std::string_view key, int value) const;
 
     Context context_;
-    std::unique_ptr<Form> form_;
-    std::unique_ptr<OpenForms::Entry> listed_;
+    std::unique_ptr<ListedForm> form_;
 };
 
 }  // namespace horalune

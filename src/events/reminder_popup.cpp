@@ -41,8 +41,7 @@ const WindowDesign& reminder_popup_design() {
 ReminderPopup::ReminderPopup(Platform& platform, const Globals& globals, OpenForms& forms,
                              Hooks hooks)
     : platform_(platform), globals_(globals), hooks_(std::move(hooks)) {
-    form_ = std::make_unique<Form>(platform_, reminder_popup_design());
-    listed_.emplace(forms, *form_);
+    form_ = std::make_unique<ListedForm>(forms, platform_, reminder_popup_design());
     Form& f = *form_;
     f.on_control(kTitleStrip, ControlEvent::left_down,
                  [this] { platform_.begin_window_drag(form_->window()); });
@@ -82,7 +81,6 @@ void ReminderPopup::snooze(int minutes) {
 
 void ReminderPopup::close() {
     const std::function<void()> closed = hooks_.closed;
-    listed_.reset();
     form_.reset();
     if (closed) closed();
 }

@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "app/globals.h"
@@ -53,8 +52,7 @@ class ReminderPopup {
     Platform& platform_;
     const Globals& globals_;
     Hooks hooks_;
-    std::unique_ptr<Form> form_;
-    std::optional<OpenForms::Entry> listed_;  // goes before the form it lists
+    std::unique_ptr<ListedForm> form_;
 };
 
 }  // namespace horalune

@@ -73,8 +73,7 @@ ShutdownPrompt::~ShutdownPrompt() {
 void ShutdownPrompt::run() {
     // Made hidden from the start rather than shown and hidden again.
     const bool shown = read(cfg::kCountdownOn) != cfg::kFalse;
-    form_ = std::make_unique<Form>(platform_, shutdown_prompt_design(), shown);
-    listed_.emplace(forms_, *form_);
+    form_ = std::make_unique<ListedForm>(forms_, platform_, shutdown_prompt_design(), shown);
     globals_.shutdown_countdown =
         static_cast<std::uint8_t>(to_integer(read(cfg::kCountdownSeconds)));
 
@@ -111,7 +110,6 @@ std::string ShutdownPrompt::read(std::string_view key) const {
 }
 
 void ShutdownPrompt::close() {
-    listed_.reset();
     form_.reset();
 }
 

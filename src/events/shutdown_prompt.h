@@ -4,7 +4,6 @@
 #pragma once
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,8 +51,7 @@ class ShutdownPrompt {
     Platform& platform_;
     Globals& globals_;
     OpenForms& forms_;
-    std::unique_ptr<Form> form_;
-    std::optional<OpenForms::Entry> listed_;  // goes before the form it lists
+    std::unique_ptr<ListedForm> form_;
 };
 
 }  // namespace horalune

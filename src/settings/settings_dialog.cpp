@@ -72,8 +72,8 @@ const WindowDesign& settings_dialog_design() {
 
 SettingsDialog::SettingsDialog(Context context) : context_(std::move(context)) {
     // Made hidden: the page is filled before the user sees it.
-    form_ = std::make_unique<Form>(context_.platform, settings_dialog_design(), false);
-    listed_ = std::make_unique<OpenForms::Entry>(context_.forms, *form_);
+    form_ = std::make_unique<ListedForm>(context_.forms, context_.platform,
+                                         settings_dialog_design(), false);
     Form& f = *form_;
     f.on_control(kTitleStrip, ControlEvent::left_down,
                  [this] { context_.platform.begin_window_drag(form_->window()); });
@@ -90,7 +90,6 @@ SettingsDialog::SettingsDialog(Context context) : context_(std::move(context)) {
 }
 
 SettingsDialog::~SettingsDialog() {
-    listed_.reset();
     form_.reset();
 }
 

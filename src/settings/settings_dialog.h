@@ -75,8 +75,7 @@ class SettingsDialog {
     void write(std::string_view section, std::string_view key, std::string_view value) const;
 
     Context context_;
-    std::unique_ptr<Form> form_;
-    std::unique_ptr<OpenForms::Entry> listed_;
+    std::unique_ptr<ListedForm> form_;
 };
 
 // The dialog's designed window: frame, the four pages' controls, the tab control.

@@ -59,4 +59,16 @@ class OpenForms {
     std::vector<Form*> forms_;
 };
 
+// A form listed for its whole life: unlisted before its window goes, so no event is routed to
+// a half-destroyed form.
+class ListedForm : public Form {
+  public:
+    ListedForm(OpenForms& forms, Platform& platform, const WindowDesign& design,
+               bool visible = true)
+        : Form(platform, design, visible), entry_(forms, *this) {}
+
+  private:
+    OpenForms::Entry entry_;
+};
+
 }  // namespace horalune
