@@ -6,16 +6,8 @@
 set -eu
 . "$(dirname "$0")/lib.sh"
 
-bin="$E2E_ROOT/build/mingw/bin"
-shots="$E2E_ROOT/build/e2e"
-[ -f "$bin/horalune.exe" ] || e2e_fail "build horalune.exe first (cmake --build --preset mingw)"
-mkdir -p "$shots"
-e2e_start_display
+e2e_prepare_program
 e2e_start_pulse
-
-prog="$E2E_WORK/prog"
-mkdir -p "$prog"
-cp -r "$bin/." "$prog/"
 sox -n -r 44100 -c 1 -b 16 "$prog/beep.wav" synth 0.4 sine 660 vol 0.5
 beep=$(winepath -w "$prog/beep.wav" 2>/dev/null)
 # The shipped store names the standard Windows sound on one button; make it exist.

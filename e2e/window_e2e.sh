@@ -6,16 +6,8 @@
 set -eu
 . "$(dirname "$0")/lib.sh"
 
-bin="$E2E_ROOT/build/mingw/bin"
+e2e_prepare_program
 gen="$E2E_ROOT/build/mingw/generated"
-shots="$E2E_ROOT/build/e2e"
-[ -f "$bin/horalune.exe" ] || e2e_fail "build horalune.exe first (cmake --build --preset mingw)"
-mkdir -p "$shots"
-e2e_start_display
-
-prog="$E2E_WORK/prog"
-mkdir -p "$prog"
-cp -r "$bin/." "$prog/"
 for n in mask background1 background2; do
     convert "$gen/$n.$( [ $n = mask ] && echo bmp || echo jpg)" "$E2E_WORK/$n.ppm"
 done

@@ -12,7 +12,6 @@
 #include "config/convert.h"
 #include "config/names.h"
 #include "digital/digital_window.h"
-#include "platform/files.h"
 #include "ui/picture.h"
 
 namespace horalune::appearance_page {
@@ -188,9 +187,7 @@ struct Page {
         if (!choice) return;
         Canvas& face = context.clock.face();
         face.set_picture_mode(choice->mode);
-        std::optional<Image> picture;
-        if (const auto bytes = files::read_all(choice->path)) picture = decode_picture(*bytes);
-        face.set_background_picture(std::move(picture));
+        face.set_background_picture(load_picture(choice->path));
         write(cfg::kClock, cfg::kBackground, choice->path);
         write(cfg::kClock, cfg::kPictureMode, int_text(choice->mode));
         show_face();
@@ -293,11 +290,7 @@ void load(Form& form, const std::string& config_path, bool digital_open) {
     form.set_checked(kStyle2, !first);
     for (std::size_t i = 0; i < 3; ++i) {
         form.set_colour(kHandColours[i], to_integer(read(cfg::kClock, kColourKeys[i])));
-    }
-    for (std::size_t i = 0; i < 3; ++i) {
         form.set_selected(kHandLengths[i], to_integer(read(cfg::kClock, kLengthLevelKeys[i])) - 1);
-    }
-    for (std::size_t i = 0; i < 3; ++i) {
         form.set_selected(kHandWidths[i], to_integer(read(cfg::kClock, kWidthKeys[i])) - 1);
     }
 }

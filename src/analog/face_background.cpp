@@ -4,7 +4,6 @@
 #include <string>
 
 #include "config/names.h"
-#include "platform/files.h"
 #include "ui/builtin_assets.h"
 #include "ui/picture.h"
 
@@ -21,9 +20,7 @@ Image choose_face_background(std::string_view value, int style) {
     // A file that exists but is not a picture (or is damaged) is treated like a missing one:
     // a blank face would leave the user looking at nothing.
     if (!value.empty()) {
-        if (const auto bytes = files::read_all(std::string(value)); bytes && !bytes->empty()) {
-            if (auto picture = decode_picture(*bytes)) return std::move(*picture);
-        }
+        if (auto picture = load_picture(std::string(value))) return std::move(*picture);
     }
     return builtin_background(style == 5 ? 1 : 2);
 }

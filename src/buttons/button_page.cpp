@@ -71,11 +71,6 @@ int current_number(const Form& form) {
     return std::max(form.selected(kButtonList), 0) + 1;
 }
 
-Image picture_or_empty(const std::string& bytes) {
-    if (bytes.empty()) return {};
-    return decode_picture(bytes).value_or(Image());
-}
-
 // Shows the icon and writes it into the current record.
 void set_icon(Form& form, const std::string& program_dir, const Image& icon) {
     form.set_picture(kIconPreview, icon);
@@ -185,7 +180,7 @@ void set_current_button(Form& form, const std::string& program_dir) {
     form.set_text(kCommandBox, record->command);
     form.set_text(kSoundBox, record->sound);
     form.set_text(kTooltipBox, record->tooltip);
-    form.set_picture(kIconPreview, picture_or_empty(record->icon));
+    form.set_picture(kIconPreview, decode_picture(record->icon).value_or(Image()));
 }
 
 std::optional<IconRecord> current_record(const Form& form, const std::string& program_dir) {
@@ -202,9 +197,8 @@ bool edit_current_record(const Form& form, const std::string& program_dir,
 }
 
 Image preset_icon(const std::string& program_dir, int k) {
-    const auto bytes = files::read_all(program_dir + "\\" + std::string(kPresetStrip));
-    if (!bytes || k < 0) return {};
-    const auto strip = decode_picture(*bytes);
+    if (k < 0) return {};
+    const auto strip = load_picture(program_dir + "\\" + std::string(kPresetStrip));
     if (!strip || strip->height < kIconSize || strip->width / kIconSize <= k) return {};
     Image cell(kIconSize, kIconSize);
     for (int y = 0; y < kIconSize; ++y) {

@@ -16,13 +16,6 @@ std::string store_path(const std::string& program_dir) {
     return icon_store_path(program_dir, kIconStoreName);
 }
 
-std::optional<Image> picture_of(const std::string& bytes) {
-    if (bytes.empty()) return std::nullopt;
-    return decode_picture(bytes);
-}
-
-}  // namespace
-
 bool plays_as_mp3(std::string_view path) {
     std::string lower(path);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -30,12 +23,14 @@ bool plays_as_mp3(std::string_view path) {
     return lower.find("mp3") != std::string::npos;
 }
 
+}  // namespace
+
 void load_button_faces(AnalogWindow& window, const std::string& program_dir, int style) {
     const auto records = load_icon_store(store_path(program_dir));
     for (int n = 1; n <= analog_names::kButtonCount; ++n) {
         const std::string* field = records ? horalune::field((*records)[n - 1], style) : nullptr;
         window.set_button_face(
-            n, field && (style == 5 || style == 6) ? picture_of(*field) : std::nullopt);
+            n, field && (style == 5 || style == 6) ? decode_picture(*field) : std::nullopt);
     }
     window.refresh();
 }
@@ -43,7 +38,7 @@ void load_button_faces(AnalogWindow& window, const std::string& program_dir, int
 void load_button_icons(AnalogWindow& window, const std::string& program_dir) {
     const auto records = load_icon_store(store_path(program_dir));
     for (int n = 1; n <= analog_names::kButtonCount; ++n) {
-        window.set_button_icon(n, records ? picture_of((*records)[n - 1].icon) : std::nullopt);
+        window.set_button_icon(n, records ? decode_picture((*records)[n - 1].icon) : std::nullopt);
     }
     window.refresh();
 }
@@ -91,11 +86,15 @@ void run_button_command(ButtonContext& context, int n) {
 
 void play_button_sound(ButtonContext& context, int n) {
     const auto record = load_icon_record(store_path(context.program_dir), n);
-    if (!record || record->sound.empty()) return;
-    if (plays_as_mp3(record->sound)) {
-        context.platform.play_mp3(record->sound);
+    if (record) play_button_sound_file(context.platform, record->sound);
+}
+
+void play_button_sound_file(Platform& platform, const std::string& path) {
+    if (path.empty()) return;
+    if (plays_as_mp3(path)) {
+        platform.play_mp3(path);
     } else {
-        context.platform.play_sound(record->sound, false);
+        platform.play_sound(path, false);
     }
 }
 

@@ -34,9 +34,9 @@ void load_button_icons(AnalogWindow& window, const std::string& program_dir);
 void share_button_handlers(ButtonContext& context);
 
 void run_button_command(ButtonContext& context, int n);
-// A button's sound plays as MP3 when "mp3" occurs anywhere in its path, in any case: a WAV
-// file in a folder named "MP3" too.
-bool plays_as_mp3(std::string_view path);
+// Plays a button's sound file once; as MP3 when "mp3" occurs anywhere in its path, in any
+// case (a WAV file in a folder named "MP3" too). An empty path plays nothing.
+void play_button_sound_file(Platform& platform, const std::string& path);
 void play_button_sound(ButtonContext& context, int n);
 
 }  // namespace horalune

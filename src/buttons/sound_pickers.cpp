@@ -70,12 +70,7 @@ void bind_button_sound_row(Form& form, Platform& platform) {
     form.on_control(kSoundPreview, ControlEvent::clicked, [&form, &platform] {
         toggle_preview(form, platform, kSoundPreview, [&] {
             const auto record = current_record(form, platform.program_dir());
-            if (!record || record->sound.empty()) return;
-            if (plays_as_mp3(record->sound)) {
-                platform.play_mp3(record->sound);
-            } else {
-                platform.play_sound(record->sound, false);
-            }
+            if (record) play_button_sound_file(platform, record->sound);
         });
     });
 }

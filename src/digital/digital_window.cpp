@@ -8,7 +8,6 @@
 #include "config/convert.h"
 #include "config/names.h"
 #include "desktop/menus.h"
-#include "platform/files.h"
 #include "ui/picture.h"
 
 namespace horalune {
@@ -67,9 +66,7 @@ DigitalWindow::DigitalWindow(Context context) : context_(context) {
     form_->show(true);
 }
 
-DigitalWindow::~DigitalWindow() {
-    form_.reset();
-}
+DigitalWindow::~DigitalWindow() = default;
 
 std::string DigitalWindow::read(std::string_view key) const {
     return config_read(context_.globals.config_path, cfg::kDigital, key);
@@ -140,11 +137,7 @@ void DigitalWindow::set_font(const std::string& face, int size) {
 }
 
 void DigitalWindow::set_picture_file(const std::string& path, int mode) {
-    Image picture;
-    if (const auto bytes = files::read_all(path)) {
-        picture = decode_picture(*bytes).value_or(Image());
-    }
-    form_->set_picture(kLabel, std::move(picture), mode);
+    form_->set_picture(kLabel, load_picture(path).value_or(Image()), mode);
 }
 
 void DigitalWindow::remove_picture() {

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "platform/files.h"
 #include "ui/picture_guard.h"
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -49,6 +50,12 @@ std::optional<Image> decode_picture(std::span<const std::uint8_t> bytes) {
 std::optional<Image> decode_picture(const std::string& bytes) {
     return decode_picture(std::span<const std::uint8_t>(
         reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
+}
+
+std::optional<Image> load_picture(const std::string& path) {
+    const auto bytes = files::read_all(path);
+    if (!bytes) return std::nullopt;
+    return decode_picture(*bytes);
 }
 
 }  // namespace horalune

@@ -16,6 +16,8 @@ constexpr int kMaxPictureSide = 8192;
 // No picture for empty, broken, truncated or oversized data; never a crash.
 std::optional<Image> decode_picture(std::span<const std::uint8_t> bytes);
 std::optional<Image> decode_picture(const std::string& bytes);
+// The picture in a file; nothing when the file is missing, unreadable or no picture.
+std::optional<Image> load_picture(const std::string& path);
 
 }  // namespace horalune
 
