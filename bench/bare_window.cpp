@@ -1,7 +1,9 @@
 // The yardstick for the clock's cost at rest: a 164 x 164 round window cut by a region, redrawn
 // every second, with a tray icon set once. Run by scripts/bench-idle.sh beside horalune.exe.
+// clang-format off
 #include <windows.h>
 #include <shellapi.h>
+// clang-format on
 
 namespace {
 

@@ -44,8 +44,15 @@ void SecondTick::operator()() {
     }  // otherwise this second (or one just before it) was checked already
 
     actions_.set_tray_tip(tray_tip_text(platform_.now()));
-    redraw_face(analog_.face(), {globals_.hand_length, globals_.hand_colour, globals_.hand_width},
-                platform_);
+    redraw_face();
+}
+
+void SecondTick::redraw_face() {
+    // Nothing to show on a hidden clock; it is drawn again when shown.
+    if (!analog_.form().visible()) return;
+    horalune::redraw_face(analog_.face(),
+                          {globals_.hand_length, globals_.hand_colour, globals_.hand_width},
+                          platform_);
     analog_.refresh();
 }
 

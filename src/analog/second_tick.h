@@ -34,6 +34,9 @@ class SecondTick {
 
     void operator()();
 
+    // The face at the current time, presented; nothing while the clock is hidden.
+    void redraw_face();
+
     // The timed events of one wall-clock second (steps 2 to 4).
     void check_events(const DateTime& at);
 

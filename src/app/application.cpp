@@ -261,6 +261,7 @@ void Application::run_menu_command(std::string_view item) {
 void Application::exit_program() {
     disarm_shutdown();
     platform_.remove_tray_icon(analog_->form().window());
+    tray_tip_.reset();
     platform_.quit(0);
 }
 
@@ -285,6 +286,12 @@ void Application::toggle_analog_clock() {
     Form& form = analog_->form();
     const bool show = !form.visible();
     form.show(show);
+    if (show) {
+        // A hidden clock was not drawn, and its heart rested.
+        tick_->redraw_face();
+        if (tray_menu_.item(menu_text::kHeart).checked)
+            form.set_interval(kHeartTimer, heart::kStartInterval);
+    }
     const std::string_view caption = show ? menu_text::kHideClock : menu_text::kShowClock;
     tray_menu_.item(menu_text::kShowClock).caption = caption;
     digital_menu_.item(menu_text::kShowClock).caption = caption;
@@ -353,6 +360,9 @@ void Application::open_shutdown_prompt() {
 }
 
 void Application::set_tray_tip(const std::string& tip) {
+    // The tip is the date: the shell hears of it once a day, not every second.
+    if (tray_tip_ == tip) return;
+    tray_tip_ = tip;
     platform_.set_tray_icon(analog_->form().window(), tip);
 }
 

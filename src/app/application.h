@@ -3,6 +3,8 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "analog/analog_window.h"
 #include "analog/second_tick.h"
@@ -98,6 +100,7 @@ class Application : public EventSink, public TickActions {
     Platform& platform_;
     Globals globals_;
     Menu tray_menu_;
+    std::optional<std::string> tray_tip_;  // what the shell shows; none without an icon
     Menu digital_menu_;
     std::unique_ptr<AnalogWindow> analog_;
     std::unique_ptr<SecondTick> tick_;

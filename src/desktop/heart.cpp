@@ -29,6 +29,11 @@ HeartJump heart_jump(std::uint64_t seed, int window_width, int window_height) {
 
 void heart_tick(Platform& platform, AnalogWindow& clock) {
     Form& form = clock.form();
+    // A hidden clock has nothing to show: the heart rests until the clock is shown again.
+    if (!form.visible()) {
+        form.set_interval(kHeartTimer, 0);
+        return;
+    }
     const Rect window = platform.window_rect(form.window());
     const auto seed = static_cast<std::uint64_t>(to_local_ms(platform.now()));
     const HeartJump jump = heart_jump(seed, window.width, window.height);

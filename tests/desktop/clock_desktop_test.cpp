@@ -43,6 +43,23 @@ TEST_F(ClockDesktopTest, TrayMenuHasFourteenItemsInOrder) {
     EXPECT_EQ(analog_state().activations, 1);
 }
 
+// The tip is the date: a whole day of ticks goes to the shell once at start and once at midnight.
+TEST_F(ClockDesktopTest, ADayOfTicksSetsTheTrayOnlyWhenItsTipChanges) {
+    write_config("[其它]\n跳动的心=假\n");  // the heart's jumps would only slow the day down
+    platform.set_now({2026, 12, 8, 0, 0, 0, 500, 2});
+    start();
+    platform.advance(1000);
+    EXPECT_EQ(platform.tray_updates(), 1);
+    platform.advance(24 * 3600 * 1000 - 2000);  // to 23:59:59.5
+    EXPECT_EQ(platform.tray_updates(), 1);
+    EXPECT_EQ(platform.tray_tip(clock()), "Horalune  2026年12月08日 星期二");
+    platform.advance(1000);  // the first tick of the next day
+    EXPECT_EQ(platform.tray_updates(), 2);
+    EXPECT_EQ(platform.tray_tip(clock()), "Horalune  2026年12月09日 星期三");
+    platform.advance(60 * 1000);
+    EXPECT_EQ(platform.tray_updates(), 2);
+}
+
 TEST_F(ClockDesktopTest, NoMenuWhileTheSettingsDialogExists) {
     start();
     platform.advance(1000);

@@ -5,6 +5,7 @@
 #include <set>
 #include <tuple>
 
+#include "analog/face.h"
 #include "config/config.h"
 #include "desktop/autohide.h"
 #include "desktop/heart.h"
@@ -127,6 +128,34 @@ TEST_F(HeartTest, TrayItemSwitchesItAndAClickShowsTheMessage) {
     EXPECT_EQ(analog_state().drags, 1);  // a press on the heart is no press on the face
     platform.advance(100);
     EXPECT_NE(heart(), (Rect{72, 72, 40, 40}));  // jumping again
+}
+
+// A hidden clock has nothing to show: its heart rests and its face is not drawn; shown again,
+// the face is up to date at once and the heart jumps on.
+TEST_F(HeartTest, RestsWhileTheClockIsHidden) {
+    start();
+    platform.advance(5000);
+    pick_from_tray("隐藏时钟");
+    ASSERT_FALSE(analog_state().visible);
+    platform.advance(3000);  // at most one last jump finds the clock hidden
+    EXPECT_EQ(platform_interval(), 0);
+    const int presents = analog_state().presents;
+    const Rect resting = heart();
+    platform.advance(60 * 1000);
+    EXPECT_EQ(analog_state().presents, presents);
+    EXPECT_EQ(heart(), resting);
+
+    platform.advance(500);  // mid-second: the face must not wait for the next tick
+    pick_from_tray("显示时钟");
+    ASSERT_TRUE(analog_state().visible);
+    EXPECT_EQ(analog_state().presents, presents + 1);
+    Canvas expected = analog().face();  // drawn afresh for now
+    const Globals& g = app->globals();
+    redraw_face(expected, {g.hand_length, g.hand_colour, g.hand_width}, platform);
+    EXPECT_EQ(analog().face().image().pixels, expected.image().pixels);
+    EXPECT_EQ(platform_interval(), heart::kStartInterval);
+    platform.advance(100);
+    EXPECT_NE(heart(), resting);
 }
 
 TEST_F(HeartTest, AutoHideDocksOnlyWhenSwitchedOnByTheTrayItem) {

@@ -1,6 +1,6 @@
 // The Win32 back-end's windows and event loop, run for real under Wine (needs a display):
 // geometry, input in client coordinates, the mouse leaving, swallowed keys and vetoed closes,
-// plain and wall-clock aligned timers, painting and the cut-out shape.
+// plain and wall-clock aligned timers, painting (only what changed) and the cut-out shape.
 #ifdef _WIN32
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -137,6 +137,33 @@ TEST_F(Win32WindowTest, PresentPaintsThePictureAndTheShapeCutsTheWindow) {
     DeleteObject(region);
 }
 
+// A tick presents a picture that mostly equals the last one: only what changed is painted.
+TEST_F(Win32WindowTest, PresentRepaintsOnlyWhatChanged) {
+    ASSERT_TRUE(open(Rect{20, 20, 40, 30}, true));
+    Image picture(40, 30, 0xFF0000FFu);
+    platform->present(window, picture);
+    UpdateWindow(hwnd);
+    RECT dirty{};
+    platform->present(window, picture);  // the same again
+    EXPECT_FALSE(GetUpdateRect(hwnd, &dirty, FALSE));
+    picture.at(12, 7) = 0xFFFF0000u;
+    platform->present(window, picture);
+    ASSERT_TRUE(GetUpdateRect(hwnd, &dirty, FALSE));
+    EXPECT_EQ(dirty.left, 12);
+    EXPECT_EQ(dirty.top, 7);
+    EXPECT_EQ(dirty.right, 13);
+    EXPECT_EQ(dirty.bottom, 8);
+    UpdateWindow(hwnd);
+    const HDC dc = GetDC(hwnd);
+    EXPECT_EQ(GetPixel(dc, 12, 7), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(dc, 13, 7), RGB(0, 0, 255));
+    ReleaseDC(hwnd, dc);
+    platform->present(window, Image(20, 10, 0xFF00FF00u));  // another size: all of it
+    ASSERT_TRUE(GetUpdateRect(hwnd, &dirty, FALSE));
+    EXPECT_EQ(dirty.right - dirty.left, 40);
+    EXPECT_EQ(dirty.bottom - dirty.top, 30);
+}
+
 TEST_F(Win32WindowTest, ActivationBringsTheWindowToTheForeground) {
     ASSERT_TRUE(open(Rect{10, 10, 60, 60}, true));
     const auto [other, other_hwnd] = open_window(Rect{100, 10, 60, 60}, true, " other");
@@ -270,6 +297,38 @@ TEST(Win32WindowShapeTest, RegionHoldsExactlyTheNonWhitePixels) {
     RECT box{};
     EXPECT_EQ(GetRgnBox(none, &box), NULLREGION);
     DeleteObject(none);
+}
+
+TEST(Win32WindowShapeTest, ChangedBandsCoverEveryChangeAndLittleElse) {
+    const Image blank(64, 64, kOpaqueWhite);
+    const auto with = [&](std::initializer_list<std::pair<int, int>> points) {
+        Image changed = blank;
+        for (const auto& [x, y] : points) changed.at(x, y) = 0xFF000000u;
+        return changed;
+    };
+    const struct {
+        const char* what;
+        Image after;
+        std::vector<RECT> bands;
+    } cases[] = {
+        {"nothing changed", blank, {}},
+        {"one pixel", with({{5, 9}}), {{5, 9, 6, 10}}},
+        {"corners of the picture", with({{0, 0}, {63, 63}}), {{0, 0, 1, 1}, {63, 63, 64, 64}}},
+        {"rows a few apart join", with({{10, 20}, {30, 28}}), {{10, 20, 31, 29}}},
+        {"rows eight apart still join", with({{10, 20}, {30, 29}}), {{10, 20, 31, 30}}},
+        {"rows nine apart stay apart",
+         with({{10, 20}, {30, 30}}),
+         {{10, 20, 11, 21}, {30, 30, 31, 31}}},
+    };
+    for (const auto& c : cases) {
+        const std::vector<RECT> bands = win32::changed_bands(blank, c.after);
+        ASSERT_EQ(bands.size(), c.bands.size()) << c.what;
+        for (std::size_t i = 0; i < bands.size(); ++i) {
+            EXPECT_TRUE(EqualRect(&bands[i], &c.bands[i]))
+                << c.what << ": " << bands[i].left << "," << bands[i].top << " " << bands[i].right
+                << "," << bands[i].bottom;
+        }
+    }
 }
 
 }  // namespace

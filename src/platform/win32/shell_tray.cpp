@@ -63,16 +63,12 @@ HICON Win32Platform::tray_icon() {
 
 void Win32Platform::set_tray_icon(WindowId owner, const std::string& tip) {
     NativeWindow* record = record_of(owner);
-    if (record == nullptr) return;
-    const bool changed = record->tray_tip != tip;
+    // The same tip again costs a round trip to the shell for nothing; a shell that restarts
+    // gets the icon back through TaskbarCreated.
+    if (record == nullptr || record->tray_tip == tip) return;
     record->tray_tip = tip;
     const TrayResult result = show_tray(*record, tray_icon());
-    // Called every second with the same tip: only news reaches the trace.
-    if (result == TrayResult::failed) {
-        trace("tray failed \"" + tip + "\"");
-    } else if (changed || result == TrayResult::added) {
-        trace("tray set \"" + tip + "\"");
-    }
+    trace((result == TrayResult::failed ? "tray failed \"" : "tray set \"") + tip + "\"");
 }
 
 void Win32Platform::remove_tray_icon(WindowId owner) {

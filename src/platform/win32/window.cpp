@@ -132,8 +132,18 @@ void Win32Platform::set_window_shape(WindowId window, const Image& mask) {
 void Win32Platform::present(WindowId window, const Image& content) {
     const auto it = windows_.find(window);
     if (it == windows_.end()) return;
-    it->second->content = content;
-    InvalidateRect(it->second->hwnd, nullptr, FALSE);
+    NativeWindow& record = *it->second;
+    if (record.content.width != content.width || record.content.height != content.height) {
+        record.content = content;
+        InvalidateRect(record.hwnd, nullptr, FALSE);
+        return;
+    }
+    // Most of the face stays as it was from one second to the next: only what changed is
+    // painted again (and, under a compositor or X, sent on).
+    const std::vector<RECT> bands = changed_bands(record.content, content);
+    if (bands.empty()) return;
+    record.content.pixels = content.pixels;  // same size: no new allocation
+    for (const RECT& band : bands) InvalidateRect(record.hwnd, &band, FALSE);
 }
 
 void paint(NativeWindow& window) {
@@ -156,6 +166,10 @@ void paint(NativeWindow& window) {
     // Whatever the picture does not cover; windows of native controls look like dialogs.
     RECT client{};
     GetClientRect(window.hwnd, &client);
+    if (client.right <= picture.width && client.bottom <= picture.height) {
+        EndPaint(window.hwnd, &ps);
+        return;
+    }
     FillRect(dc, &client, GetSysColorBrush(window.controls.empty() ? COLOR_WINDOW : COLOR_BTNFACE));
     EndPaint(window.hwnd, &ps);
 }
