@@ -68,7 +68,10 @@ void Application::start_up() {
     analog_->face().clear();
     analog_->refresh();
     tick_ = std::make_unique<SecondTick>(platform_, globals_, *analog_, *this);
-    analog_->form().on_timer(kSecondTimer, [this] { (*tick_)(); });
+    analog_->form().on_timer(kSecondTimer, [this] {
+        (*tick_)();
+        arm_autohide();
+    });
     analog_->form().on_timer(kVibrateTimer, [this] {
         vibrate_step(platform_, globals_, *analog_, digital_ ? digital_->window() : kNoWindow);
     });
@@ -77,6 +80,16 @@ void Application::start_up() {
         autohide_tick(platform_, globals_.config_path, analog_->form().window(),
                       digital_ ? digital_->window() : kNoWindow);
     });
+    arm_autohide();
+}
+
+void Application::arm_autohide() {
+    // The timer wakes the program three times a second: it runs only while a switch is on.
+    // The second tick looks again, so a switch edited in config.ini counts from the next second.
+    const int interval =
+        autohide_wanted(globals_.config_path, digital_ != nullptr) ? kAutoHideInterval : 0;
+    Form& form = analog_->form();
+    if (form.interval(kAutoHideTimer) != interval) form.set_interval(kAutoHideTimer, interval);
 }
 
 void Application::load_hand_settings() {
@@ -245,6 +258,7 @@ void Application::run_menu_command(std::string_view item) {
         toggle_heart(*analog_, tray_menu_, globals_.config_path);
     } else if (item == menu_text::kAutoHide) {
         toggle_clock_autohide(tray_menu_, globals_.config_path);
+        arm_autohide();
     } else if (item == menu_text::kShowDigital) {
         toggle_digital_clock();
     } else if (item == menu_text::kButtonSettings) {
@@ -316,6 +330,7 @@ void Application::toggle_digital_clock() {
     digital_menu_.item(menu_text::kShowDigital).caption = caption;
     config_write(globals_.config_path, cfg::kOther, cfg::kDigitalState,
                  open ? cfg::kShown : cfg::kHidden);
+    arm_autohide();
 }
 
 void Application::toggle_running_time() {
@@ -333,6 +348,7 @@ void Application::toggle_digital_autohide() {
     item.checked = !item.checked;
     config_write(globals_.config_path, cfg::kDigital, cfg::kAutoHide,
                  item.checked ? cfg::kTrue : cfg::kFalse);
+    arm_autohide();
 }
 
 bool Application::digital_clock_open() {

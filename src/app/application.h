@@ -79,6 +79,8 @@ class Application : public EventSink, public TickActions {
     OpenForms& open_forms() { return open_forms_; }
 
   private:
+    // Runs the auto-hide timer while a switch asks for it, stops it otherwise.
+    void arm_autohide();
     // TickActions: the windows the tick reaches into.
     bool digital_clock_open() override;
     void set_digital_text(const std::string& text) override;

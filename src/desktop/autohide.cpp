@@ -55,6 +55,11 @@ void autohide_tick(Platform& platform, const std::string& config_path, WindowId 
     }
 }
 
+bool autohide_wanted(const std::string& config_path, bool digital_open) {
+    return config_read(config_path, cfg::kClock, cfg::kAutoHide) == cfg::kTrue ||
+           (digital_open && config_read(config_path, cfg::kDigital, cfg::kAutoHide) == cfg::kTrue);
+}
+
 void toggle_clock_autohide(Menu& tray_menu, const std::string& config_path) {
     MenuItem& item = tray_menu.item(menu_text::kAutoHide);
     item.checked = !item.checked;

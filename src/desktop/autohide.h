@@ -28,6 +28,9 @@ void dock_window(Platform& platform, WindowId window);
 // The auto-hide timer: the analog clock when `时钟配置`/`自动隐藏` is on, the digital clock
 // when `数字钟配置`/`自动隐藏` is on and the window is open (kNoWindow when it is not).
 // Both switches are read at every tick.
+// Whether the auto-hide timer has anything to do: the clock's switch is on, or the digital
+// clock is open with its own switch on.
+bool autohide_wanted(const std::string& config_path, bool digital_open);
 void autohide_tick(Platform& platform, const std::string& config_path, WindowId analog,
                    WindowId digital);
 

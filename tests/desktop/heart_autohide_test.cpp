@@ -17,6 +17,7 @@
 namespace horalune {
 namespace {
 
+using analog_names::kAutoHideTimer;
 using analog_names::kHeart;
 using analog_names::kHeartTimer;
 
@@ -135,7 +136,7 @@ TEST_F(HeartTest, TrayItemSwitchesItAndAClickShowsTheMessage) {
 TEST_F(HeartTest, RestsWhileTheClockIsHidden) {
     start();
     platform.advance(5000);
-    pick_from_tray("隐藏时钟");
+    pick_from_tray("显示时钟");  // the item's caption follows the setting, not the window
     ASSERT_FALSE(analog_state().visible);
     platform.advance(3000);  // at most one last jump finds the clock hidden
     EXPECT_EQ(platform_interval(), 0);
@@ -186,6 +187,40 @@ TEST_F(HeartTest, AutoHideDocksOnlyWhenSwitchedOnByTheTrayItem) {
     platform.set_cursor({1, 400});
     platform.advance(3000);
     EXPECT_EQ(left(), -162);  // off: it stays where it is
+}
+
+// The auto-hide timer wakes the program three times a second: only while a switch is on. A
+// switch edited in config.ini by hand counts from the next second.
+TEST_F(HeartTest, AutoHideTimerRunsOnlyWhileASwitchIsOn) {
+    start();
+    const auto running = [&] {
+        return platform.timer_interval(form().window(), form().timer_id(kAutoHideTimer));
+    };
+    EXPECT_EQ(running(), 0);
+    platform.advance(5000);
+    EXPECT_EQ(running(), 0);
+    config_write(config_path(), "时钟配置", "自动隐藏", "真");  // by hand, mid-second
+    platform.advance(1000);
+    EXPECT_EQ(running(), 300);
+    platform.move_window(form().window(), 0, 300);
+    platform.set_cursor({600, 400});
+    platform.advance(300);
+    EXPECT_EQ(platform.window_rect(form().window()).left, -162);
+    config_write(config_path(), "时钟配置", "自动隐藏", "假");
+    platform.advance(1000);
+    EXPECT_EQ(running(), 0);
+    pick_from_tray("自动隐藏");  // on and off from the tray: at once
+    EXPECT_EQ(running(), 300);
+    pick_from_tray("自动隐藏");
+    EXPECT_EQ(running(), 0);
+
+    config_write(config_path(), "数字钟配置", "自动隐藏", "真");
+    platform.advance(2000);
+    EXPECT_EQ(running(), 0);  // the digital clock is closed
+    pick_from_tray("显示数字钟");
+    EXPECT_EQ(running(), 300);
+    pick_from_tray("隐藏数字钟");
+    EXPECT_EQ(running(), 0);
 }
 
 TEST(AutoHideTick, DigitalWindowOnlyWhileOpenAndSwitchedOn) {
