@@ -54,7 +54,8 @@ cpu_ms() {
 }
 rss_kb() { awk -v p="$page_kb" '{ print $2 * p }' "/proc/$1/statm"; }
 # The Wine process whose name is $1 (the kernel keeps 15 characters of it).
-pid_of() { pgrep -x "$(printf '%.15s' "$1")" | head -n 1; }
+# The newest: the one before may still be on its way out.
+pid_of() { pgrep -n -x "$(printf '%.15s' "$1")"; }
 
 # The wineserver of this prefix (other prefixes have their own): it works in its server folder,
 # named after the prefix's device and inode.
