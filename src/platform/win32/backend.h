@@ -29,25 +29,6 @@ struct IconDeleter {
 };
 using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
-// The presented picture as a DIB section selected into a memory DC, kept from one present to
-// the next: a present copies into it, a paint is one BitBlt of what needs painting.
-struct PictureSurface {
-    PictureSurface() = default;
-    PictureSurface(const PictureSurface&) = delete;
-    PictureSurface& operator=(const PictureSurface&) = delete;
-    ~PictureSurface() { release(); }
-    // Holds `picture` afterwards; false when no DIB section could be made (paint falls back).
-    bool hold(const Image& picture);
-    void release();
-
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ old = nullptr;
-    std::uint32_t* bits = nullptr;
-    int width = 0;
-    int height = 0;
-};
-
 // A native child control of a top-level window.
 struct NativeControl {
     HWND hwnd = nullptr;
@@ -66,7 +47,6 @@ struct NativeWindow {
     HWND hwnd = nullptr;
     std::string title;                    // for the trace
     Image content;                        // the last presented picture, painted on WM_PAINT
-    PictureSurface surface;               // the same picture, ready to blit
     std::vector<NativeControl> controls;  // control id = index + 1
     std::map<int, int> aligned_timers;    // timer id -> interval, re-armed after each tick
     bool tracking_leave = false;          // TrackMouseEvent asked for WM_MOUSELEAVE

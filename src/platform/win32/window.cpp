@@ -1,7 +1,6 @@
 // Top-level windows: borderless popups cut to a mask, showing a program-drawn picture, or framed
 // by a thin line for dialogs.
 // Does not create controls, menus or tray icons, nor move windows by drag; those live elsewhere.
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -130,56 +129,12 @@ void Win32Platform::set_window_shape(WindowId window, const Image& mask) {
     if (!SetWindowRgn(hwnd, region, TRUE) && region != nullptr) DeleteObject(region);
 }
 
-bool PictureSurface::hold(const Image& picture) {
-    if (picture.empty() ||
-        picture.pixels.size() < static_cast<std::size_t>(picture.width) * picture.height) {
-        release();
-        return false;
-    }
-    if (bits == nullptr || width != picture.width || height != picture.height) {
-        release();
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = picture.width;
-        info.bmiHeader.biHeight = -picture.height;  // negative: rows from the top
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;  // 0xAARRGGBB in memory is the DIB's B, G, R, x
-        info.bmiHeader.biCompression = BI_RGB;
-        void* memory = nullptr;
-        bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &memory, nullptr, 0);
-        dc = CreateCompatibleDC(nullptr);
-        if (bitmap == nullptr || dc == nullptr || memory == nullptr) {
-            release();
-            return false;
-        }
-        old = SelectObject(dc, bitmap);
-        bits = static_cast<std::uint32_t*>(memory);
-        width = picture.width;
-        height = picture.height;
-    }
-    std::memcpy(bits, picture.pixels.data(),
-                static_cast<std::size_t>(width) * height * sizeof(std::uint32_t));
-    return true;
-}
-
-void PictureSurface::release() {
-    if (dc != nullptr && old != nullptr) SelectObject(dc, old);
-    if (dc != nullptr) DeleteDC(dc);
-    if (bitmap != nullptr) DeleteObject(bitmap);
-    dc = nullptr;
-    bitmap = nullptr;
-    old = nullptr;
-    bits = nullptr;
-    width = height = 0;
-}
-
 void Win32Platform::present(WindowId window, const Image& content) {
     const auto it = windows_.find(window);
     if (it == windows_.end()) return;
     NativeWindow& record = *it->second;
     if (record.content.width != content.width || record.content.height != content.height) {
         record.content = content;
-        record.surface.hold(content);
         InvalidateRect(record.hwnd, nullptr, FALSE);
         return;
     }
@@ -188,7 +143,6 @@ void Win32Platform::present(WindowId window, const Image& content) {
     const std::vector<RECT> bands = changed_bands(record.content, content);
     if (bands.empty()) return;
     record.content.pixels = content.pixels;  // same size: no new allocation
-    record.surface.hold(content);
     for (const RECT& band : bands) InvalidateRect(record.hwnd, &band, FALSE);
 }
 
@@ -196,15 +150,8 @@ void paint(NativeWindow& window) {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(window.hwnd, &ps);
     const Image& picture = window.content;
-    const PictureSurface& surface = window.surface;
-    if (surface.bits != nullptr && surface.width == picture.width &&
-        surface.height == picture.height) {
-        const RECT& r = ps.rcPaint;
-        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, surface.dc, r.left, r.top,
-               SRCCOPY);
-        ExcludeClipRect(dc, 0, 0, picture.width, picture.height);
-    } else if (!picture.empty() &&
-               picture.pixels.size() >= static_cast<std::size_t>(picture.width) * picture.height) {
+    if (!picture.empty() &&
+        picture.pixels.size() >= static_cast<std::size_t>(picture.width) * picture.height) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         info.bmiHeader.biWidth = picture.width;
