@@ -19,7 +19,8 @@
 namespace horalune {
 namespace {
 
-const std::string kShipped = HORALUNE_GENERATED_DIR "/../bin/config.ini";
+// The pristine copy that packages take; the build copies it beside the program.
+const std::string kShipped = HORALUNE_GENERATED_DIR "/config.ini";
 
 class DefaultConfigTest : public testing::AppFixture {
   protected:

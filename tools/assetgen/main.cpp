@@ -74,7 +74,11 @@ int main(int argc, char** argv) {
         write_file(bin / std::u8string(store_name.begin(), store_name.end()),
                    shipped_icon_store(background1, background2));
         write_file(bin / "icon.bmp", encode_bmp24(preset_strip()));
-        write_default_config((bin / "config.ini").string());
+        // Kept pristine in generated_dir for packages: the copy beside the program is the
+        // developer's to change by running it.
+        write_default_config((generated / "config.ini").string());
+        fs::copy_file(generated / "config.ini", bin / "config.ini",
+                      fs::copy_options::overwrite_existing);
     } catch (const std::exception& e) {
         std::cerr << "assetgen: " << e.what() << '\n';
         return 1;

@@ -1,9 +1,9 @@
 // A window's one tooltip: a native tooltip control with a single tool whose area and text the
 // program sets as the pointer moves; the control keeps the desktop's delays. Does not show
 // balloon tips or more than one tool per window.
-#include <commctrl.h>
-
 #include "platform/win32/backend.h"
+
+#include <commctrl.h>
 #include "platform/win32/trace.h"
 #include "platform/win32/wide.h"
 
@@ -77,7 +77,7 @@ void Win32Platform::set_tooltip(WindowId window, const Rect& area, const std::st
 
 void relay_to_tooltip(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (window.tooltip == nullptr || !window.tool_added) return;
-    MSG msg{window.hwnd, message, wparam, lparam, GetMessageTime(), {}};
+    MSG msg{window.hwnd, message, wparam, lparam, static_cast<DWORD>(GetMessageTime()), {}};
     SendMessageW(window.tooltip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
