@@ -1,5 +1,5 @@
 // The headless desktop's shell: menus, message boxes, native controls, modal loops, tray,
-// processes and dial-up, all recorded for tests and answered from their scripts.
+// tooltips, processes and dial-up, all recorded for tests and answered from their scripts.
 // Nothing is shown; a modal loop runs its script and then as much virtual time as it needs.
 #include "platform/headless/headless_platform.h"
 
