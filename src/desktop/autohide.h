@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "config/globals.h"
 #include "platform/platform.h"
 
 namespace horalune {
@@ -28,10 +29,9 @@ void dock_window(Platform& platform, WindowId window);
 // The auto-hide timer: the analog clock when `时钟配置`/`自动隐藏` is on, the digital clock
 // when `数字钟配置`/`自动隐藏` is on and the window is open (kNoWindow when it is not).
 // Both switches are read at every tick.
-void autohide_tick(Platform& platform, const std::string& config_path, WindowId analog,
-                   WindowId digital);
+void autohide_tick(Platform& platform, Globals& globals, WindowId analog, WindowId digital);
 
 // "自动隐藏" of the tray menu: flips its check mark and writes the new state.
-void toggle_clock_autohide(Menu& tray_menu, const std::string& config_path);
+void toggle_clock_autohide(Menu& tray_menu, Globals& globals);
 
 }  // namespace horalune

@@ -3,10 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "config/config.h"
-#include "config/convert.h"
-#include "config/names.h"
-
 namespace horalune {
 
 namespace {
@@ -72,15 +68,18 @@ ShutdownPrompt::~ShutdownPrompt() {
 
 void ShutdownPrompt::run() {
     // Made hidden from the start rather than shown and hidden again.
-    const bool shown = read(cfg::kCountdownOn) != cfg::kFalse;
+    const ShutdownSettings& settings = globals_.settings().shutdown;
+    const bool shown = !settings.countdown_on.off();
+    const std::int32_t seconds = settings.countdown_number();
     form_ = std::make_unique<ListedForm>(forms_, platform_, shutdown_prompt_design(), shown);
-    globals_.shutdown_countdown =
-        static_cast<std::uint8_t>(to_integer(read(cfg::kCountdownSeconds)));
+    globals_.shutdown_countdown = static_cast<std::uint8_t>(seconds);
 
     Form& f = *form_;
     f.on_timer(kTimer, [this] { count_down(); });
-    f.on_control(kRunNow, ControlEvent::clicked,
-                 [this] { power_operation(power_mode_of(to_integer(read(cfg::kShutdownMode)))); });
+    f.on_control(kRunNow, ControlEvent::clicked, [this] {
+        const ShutdownSettings& now = globals_.settings().shutdown;
+        power_operation(power_mode_of(now.mode), now.force_close);
+    });
     f.on_control(kCancel, ControlEvent::clicked, [this] {
         platform_.end_modal(form_->window());
         close();
@@ -91,22 +90,19 @@ void ShutdownPrompt::run() {
 
 void ShutdownPrompt::count_down() {
     const std::uint8_t left = --globals_.shutdown_countdown;
-    const PowerMode mode = power_mode_of(to_integer(read(cfg::kShutdownMode)));
+    const ShutdownSettings& settings = globals_.settings().shutdown;
+    const PowerMode mode = power_mode_of(settings.mode);
     const std::string count = std::to_string(left);
     form_->set_text(kSeconds, count);
     form_->set_text(kSentence, count + std::string(power_sentence(mode)));
-    if (is_on(read(cfg::kSoundOn))) platform_.play_sound(read(cfg::kSoundPath), false);
+    if (settings.sound_on.on()) platform_.play_sound(settings.sound_path, false);
     // The prompt stays open: should the machine keep running, the count goes on from 255.
-    if (left == 0) power_operation(mode);
+    if (left == 0) power_operation(mode, settings.force_close);
 }
 
-void ShutdownPrompt::power_operation(PowerMode mode) {
+void ShutdownPrompt::power_operation(PowerMode mode, Switch force) {
     // Forced only by exactly "真": anything else waits for the running programs.
-    platform_.power_operation(mode, read(cfg::kForceClose) == cfg::kTrue);
-}
-
-std::string ShutdownPrompt::read(std::string_view key) const {
-    return config_read(globals_.config_path, cfg::kShutdown, key);
+    platform_.power_operation(mode, force.on());
 }
 
 void ShutdownPrompt::close() {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "ui/form.h"
 #include "ui/open_forms.h"
 
@@ -44,9 +44,8 @@ class ShutdownPrompt {
 
   private:
     void count_down();
-    void power_operation(PowerMode mode);
+    void power_operation(PowerMode mode, Switch force);
     void close();
-    std::string read(std::string_view key) const;  // of section 定时关机
 
     Platform& platform_;
     Globals& globals_;
