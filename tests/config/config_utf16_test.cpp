@@ -44,6 +44,10 @@ struct Order {
     std::string bom;
 };
 
+void PrintTo(const Order& order, std::ostream* out) {
+    *out << order.name;
+}
+
 class ConfigUtf16Test : public ::testing::TestWithParam<Order> {
   protected:
     std::string encoded(const std::string& utf8) const {

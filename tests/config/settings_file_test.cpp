@@ -91,7 +91,9 @@ TEST_F(SettingsFileTest, AFileWrittenWithinTheResolutionIsReadAtEveryLook) {
         write("[定时关机]\n倒计时间=40\n");
         restore_write_time();  // same size, same time
         EXPECT_EQ(reads_during([&] { fresh.current(ini); }), c.read_again ? 1u : 0u);
-        if (c.read_again) EXPECT_EQ(fresh.current(ini).shutdown.countdown_number(), 40);
+        if (c.read_again) {
+            EXPECT_EQ(fresh.current(ini).shutdown.countdown_number(), 40);
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include "config/config.h"
 #include "config/convert.h"
 #include "config/gb18030.h"
+#include "config/settings_file.h"
 #include "config/settings_table.h"
 #include "support/temp_dir.h"
 
@@ -109,7 +110,9 @@ void expect_reads_as(const FieldRow& row, Settings& s, const std::string& text) 
         case FieldKind::optional_integer: {
             const auto& value = *static_cast<const std::optional<std::int32_t>*>(at);
             EXPECT_EQ(value.has_value(), !text.empty());
-            if (value) EXPECT_EQ(*value, to_integer(text));
+            if (value) {
+            EXPECT_EQ(*value, to_integer(text));
+        }
             break;
         }
         case FieldKind::switch_word:
