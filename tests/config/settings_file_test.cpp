@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 
 #include "config/config.h"
@@ -87,6 +88,12 @@ TEST_F(SettingsFileTest, AFileWrittenWithinTheResolutionIsReadAtEveryLook) {
         SettingsFile fresh;
         write("[定时关机]\n倒计时间=30\n");
         age(c.ms_ago, c.whole_second);
+        // Some runtimes set write times in whole seconds only (MinGW's std::filesystem).
+        const bool whole = files::look(ini).stamp.write_time_ns % 1'000'000'000 == 0;
+        if (whole != c.whole_second) {
+            std::printf("[ skipped ] a write time with a fraction cannot be set here\n");
+            continue;
+        }
         EXPECT_EQ(fresh.current(ini).shutdown.countdown_number(), 30);
         write("[定时关机]\n倒计时间=40\n");
         restore_write_time();  // same size, same time
