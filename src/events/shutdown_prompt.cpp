@@ -59,6 +59,10 @@ std::string_view power_sentence(PowerMode mode) {
     return "秒后将转入睡眠！";
 }
 
+std::string count_sentence(std::uint8_t left, PowerMode mode) {
+    return std::to_string(left) + std::string(power_sentence(mode));
+}
+
 ShutdownPrompt::ShutdownPrompt(Platform& platform, Globals& globals, OpenForms& forms)
     : platform_(platform), globals_(globals), forms_(forms) {}
 
@@ -70,9 +74,17 @@ void ShutdownPrompt::run() {
     // Made hidden from the start rather than shown and hidden again.
     const ShutdownSettings& settings = globals_.settings().shutdown;
     const bool shown = !settings.countdown_on.off();
-    const std::int32_t seconds = settings.countdown_number();
-    form_ = std::make_unique<ListedForm>(forms_, platform_, shutdown_prompt_design(), shown);
-    globals_.shutdown_countdown = static_cast<std::uint8_t>(seconds);
+    globals_.shutdown_countdown = static_cast<std::uint8_t>(settings.countdown_number());
+    // Made with the real count and the mode's sentence, so its first second tells the truth.
+    const std::string count = std::to_string(globals_.shutdown_countdown);
+    const std::string sentence =
+        count_sentence(globals_.shutdown_countdown, power_mode_of(settings.mode));
+    WindowDesign design = shutdown_prompt_design();
+    for (ControlDesign& control : design.controls) {
+        if (control.name == kSeconds) control.caption = count;
+        if (control.name == kSentence) control.caption = sentence;
+    }
+    form_ = std::make_unique<ListedForm>(forms_, platform_, design, shown);
 
     Form& f = *form_;
     f.on_timer(kTimer, [this] { count_down(); });
@@ -92,9 +104,8 @@ void ShutdownPrompt::count_down() {
     const std::uint8_t left = --globals_.shutdown_countdown;
     const ShutdownSettings& settings = globals_.settings().shutdown;
     const PowerMode mode = power_mode_of(settings.mode);
-    const std::string count = std::to_string(left);
-    form_->set_text(kSeconds, count);
-    form_->set_text(kSentence, count + std::string(power_sentence(mode)));
+    form_->set_text(kSeconds, std::to_string(left));
+    form_->set_text(kSentence, count_sentence(left, mode));
     if (settings.sound_on.on()) platform_.play_sound(settings.sound_path, false);
     // The prompt stays open: should the machine keep running, the count goes on from 255.
     if (left == 0) power_operation(mode, settings.force_close);

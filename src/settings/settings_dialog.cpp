@@ -259,8 +259,8 @@ void SettingsDialog::save_shutdown_page() {
     using namespace shutdown_page;
     const Form& f = *form_;
     Globals& g = context_.globals;
-    // Saving arms the shutdown whatever the box shows: the box only displays the switch.
-    g.save(&ShutdownSettings::on, true);
+    // The box is the switch: an unticked shutdown must never end the session.
+    g.save(&ShutdownSettings::on, f.checked(kShutdownOn));
     g.save(&ShutdownSettings::time,
            time_of_day_text(f.text(kHourBox), f.text(kMinuteBox), f.text(kSecondBox)));
     g.save(&ShutdownSettings::force_close, f.checked(kForce));
