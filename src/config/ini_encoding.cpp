@@ -116,7 +116,7 @@ IniDecoded decode_ini(std::string_view bytes) {
         d.encoding = big_endian ? IniEncoding::utf16be_bom : IniEncoding::utf16le_bom;
         std::string_view body = bytes.substr(2);
         if (body.size() % 2 != 0) {
-            d.odd_byte = body.substr(body.size() - 1);
+            d.odd_byte.assign(1, body.back());
             body.remove_suffix(1);
         }
         d.text = utf16_to_utf8(body, big_endian);
