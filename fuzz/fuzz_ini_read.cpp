@@ -1,7 +1,8 @@
 // config.ini from any bytes, done in memory the way config_read and config_write do it: the
 // designed items read as the clock reads them, and one item rewritten. The file's bytes survive
-// decoding, the rewritten value reads back, other items keep their values, and every other line
-// keeps its text and its line ending.
+// decoding (GBK, or UTF-8 / UTF-16 with a byte-order mark), the typed settings read in one pass
+// agree with single lookups, the rewritten value reads back, other items keep their values, and
+// every other line keeps its text and its line ending.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,9 +11,10 @@
 
 #include "check.h"
 #include "config/convert.h"
-#include "config/gb18030.h"
+#include "config/ini_encoding.h"
 #include "config/ini_text.h"
 #include "config/names.h"
+#include "config/settings_table.h"
 #include "config/stored_value.h"
 #include "config/time_of_day.h"
 #include "ini_lines.h"
@@ -80,13 +82,44 @@ std::string as_typed(const std::string& value) {
     return out;
 }
 
-void rewrite(const std::string& text, const Item& item, const std::string& value) {
+// Each field of the one-pass read holds what a lookup of its key reads, as its kind reads it.
+void check_settings(const std::string& text) {
+    Settings s = parse_settings(text);
+    for (const FieldRow& row : settings_table()) {
+        const std::string value = read_item(text, {row.section, row.key}).value_or("");
+        const void* at = row.field(s);
+        switch (row.kind) {
+            case FieldKind::text:
+                FUZZ_CHECK(*static_cast<const std::string*>(at) == value);
+                break;
+            case FieldKind::integer:
+                FUZZ_CHECK(*static_cast<const std::int32_t*>(at) == to_integer(value));
+                break;
+            case FieldKind::optional_integer: {
+                const auto& number = *static_cast<const std::optional<std::int32_t>*>(at);
+                FUZZ_CHECK(number ==
+                           (value.empty() ? std::nullopt : std::optional(to_integer(value))));
+                break;
+            }
+            case FieldKind::switch_word:
+                FUZZ_CHECK(static_cast<const Switch*>(at)->on() == is_on(value));
+                FUZZ_CHECK(static_cast<const Switch*>(at)->off() == (value == cfg::kFalse));
+                break;
+            case FieldKind::shown_word:
+                FUZZ_CHECK(*static_cast<const bool*>(at) == (value == cfg::kShown));
+                break;
+        }
+    }
+}
+
+void rewrite(const IniDecoded& file, const Item& item, const std::string& value) {
+    const std::string& text = file.text;
     const std::string stored = store_value(value);
     IniText ini(text);
     ini.set(item.section, item.key, stored);
-    // To disk and back, as the next config_read sees it.
+    // To disk and back in the file's own encoding, as the next config_read sees it.
     const std::string written = ini.text();
-    const std::string reread = gb18030_to_utf8(utf8_to_gb18030(written));
+    const std::string reread = decode_ini(encode_ini({written, file.encoding, file.odd_byte})).text;
     FUZZ_CHECK(reread == written);
 
     FUZZ_CHECK(read_item(reread, item) == value);
@@ -102,9 +135,11 @@ void rewrite(const std::string& text, const Item& item, const std::string& value
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const std::string text = gb18030_to_utf8(bytes);
-    FUZZ_CHECK(utf8_to_gb18030(text) == bytes);
+    const IniDecoded decoded = decode_ini(bytes);
+    const std::string& text = decoded.text;
+    FUZZ_CHECK(encode_ini(decoded) == bytes);
     FUZZ_CHECK(IniText(text).text() == text);
+    check_settings(text);
 
     std::vector<std::optional<std::string>> values;
     for (const Item& item : kItems) {
@@ -117,6 +152,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t target = size > 0 ? data[size - 1] % kItemCount : 0;
     const std::size_t source = size > 1 ? data[size - 2] % kItemCount : 0;
     std::string value = values[source] ? *values[source] : text.substr(0, text.find('\n'));
-    rewrite(text, kItems[target], as_typed(value));
+    rewrite(decoded, kItems[target], as_typed(value));
     return 0;
 }

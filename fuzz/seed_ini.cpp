@@ -1,10 +1,11 @@
 // config.ini seeds: sections, keys and values of every form the program and hand editing
-// produce, saved in GBK as on disk.
+// produce, saved in GBK as on disk (and two in UTF-16, as "Unicode" editors save them).
 #include <initializer_list>
 #include <string_view>
 #include <utility>
 
 #include "config/gb18030.h"
+#include "config/ini_encoding.h"
 #include "config/names.h"
 #include "seeds.h"
 
@@ -78,6 +79,8 @@ std::vector<Seed> ini_seeds() {
         {"line_endings.ini", gbk(endings)},
         {"odd_bytes.ini", odd},
         {"utf8_bom.ini", "\xEF\xBB\xBF[x]\r\na=" + std::string(kTrue) + "\r\n"},
+        {"utf16le.ini", encode_ini({full, IniEncoding::utf16le_bom, {}})},
+        {"utf16be.ini", encode_ini({hand_edited, IniEncoding::utf16be_bom, {}})},
         {"empty.ini", ""},
     };
 }

@@ -8,7 +8,6 @@
 #include "analog/face.h"
 #include "analog/face_background.h"
 #include "buttons/function_buttons.h"
-#include "config/config.h"
 #include "config/convert.h"
 #include "config/names.h"
 #include "digital/digital_window.h"
@@ -21,14 +20,17 @@ namespace {
 constexpr Rect kClockRect{1, 25, 376, 132};
 constexpr Rect kDigitalRect{1, 157, 375, 88};
 
-constexpr std::array<cfg::Name, 3> kColourKeys = {cfg::kHourColour, cfg::kMinuteColour,
-                                                  cfg::kSecondColour};
-constexpr std::array<cfg::Name, 3> kLengthKeys = {cfg::kHourLength, cfg::kMinuteLength,
-                                                  cfg::kSecondLength};
-constexpr std::array<cfg::Name, 3> kLengthLevelKeys = {
-    cfg::kHourLengthLevel, cfg::kMinuteLengthLevel, cfg::kSecondLengthLevel};
-constexpr std::array<cfg::Name, 3> kWidthKeys = {cfg::kHourWidth, cfg::kMinuteWidth,
-                                                 cfg::kSecondWidth};
+// The hands' fields, hour, minute, second.
+using HandField = std::int32_t ClockSettings::*;
+constexpr std::array<HandField, 3> kColourFields = {
+    &ClockSettings::hour_colour, &ClockSettings::minute_colour, &ClockSettings::second_colour};
+constexpr std::array<HandField, 3> kLengthFields = {
+    &ClockSettings::hour_length, &ClockSettings::minute_length, &ClockSettings::second_length};
+constexpr std::array<HandField, 3> kLengthLevelFields = {&ClockSettings::hour_length_level,
+                                                         &ClockSettings::minute_length_level,
+                                                         &ClockSettings::second_length_level};
+constexpr std::array<HandField, 3> kWidthFields = {
+    &ClockSettings::hour_width, &ClockSettings::minute_width, &ClockSettings::second_width};
 
 // The digital group's controls, the group box last: they are enabled together.
 std::vector<ControlDesign> digital_group() {
@@ -91,11 +93,9 @@ struct Page {
     Form& form;
     Context context;
 
-    std::string read(std::string_view section, std::string_view key) const {
-        return config_read(context.globals.config_path, section, key);
-    }
-    void write(std::string_view section, std::string_view key, std::string_view value) const {
-        config_write(context.globals.config_path, section, key, value);
+    template <class Part, class T, class V>
+    void write(T Part::*field, const V& value) const {
+        context.globals.save(field, value);
     }
     DigitalWindow* digital() const { return context.digital ? context.digital() : nullptr; }
 
@@ -140,7 +140,7 @@ struct Page {
         const auto colour = pick_colour(kHandColours[i]);
         if (!colour) return;
         context.globals.hand_colour[i] = *colour;
-        write(cfg::kClock, kColourKeys[i], int_text(*colour));
+        write(kColourFields[i], *colour);
     }
 
     void hand_length(int hand) {
@@ -149,9 +149,8 @@ struct Page {
         if (index < 0 || index >= static_cast<int>(kLengthNumbers.size())) return;
         const int number = kLengthNumbers[static_cast<std::size_t>(index)];
         context.globals.hand_length[i] = number;
-        write(cfg::kClock, kLengthKeys[i], int_text(number));
-        write(cfg::kClock, kLengthLevelKeys[i],
-              form.items(kHandLengths[i])[static_cast<std::size_t>(index)]);
+        write(kLengthFields[i], number);
+        write(kLengthLevelFields[i], form.items(kHandLengths[i])[static_cast<std::size_t>(index)]);
     }
 
     void hand_width(int hand) {
@@ -159,8 +158,7 @@ struct Page {
         const int index = form.selected(kHandWidths[i]);
         if (index < 0) return;
         context.globals.hand_width[i] = index + 1;
-        write(cfg::kClock, kWidthKeys[i],
-              form.items(kHandWidths[i])[static_cast<std::size_t>(index)]);
+        write(kWidthFields[i], form.items(kHandWidths[i])[static_cast<std::size_t>(index)]);
     }
 
     void style(int number) {
@@ -169,7 +167,7 @@ struct Page {
         } else {
             select(kStyle2, kStyle1);
         }
-        write(cfg::kClock, cfg::kStyle, int_text(number));
+        write(&ClockSettings::style, int_text(number));
         default_face();
         load_button_faces(context.clock, context.program_dir, number);
     }
@@ -177,7 +175,7 @@ struct Page {
     // The style's own picture replaces any chosen one; the picture mode stays.
     void default_face() {
         const bool first = form.checked(kStyle1);
-        write(cfg::kClock, cfg::kBackground, first ? cfg::kBuiltin1 : cfg::kBuiltin2);
+        write(&ClockSettings::background, first ? cfg::kBuiltin1 : cfg::kBuiltin2);
         context.clock.face().set_background_picture(builtin_background(first ? 1 : 2));
         show_face();
     }
@@ -188,8 +186,8 @@ struct Page {
         Canvas& face = context.clock.face();
         face.set_picture_mode(choice->mode);
         face.set_background_picture(load_picture(choice->path));
-        write(cfg::kClock, cfg::kBackground, choice->path);
-        write(cfg::kClock, cfg::kPictureMode, int_text(choice->mode));
+        write(&ClockSettings::background, choice->path);
+        write(&ClockSettings::picture_mode, choice->mode);
         show_face();
     }
 
@@ -200,7 +198,7 @@ struct Page {
             select(kTwentyFourHours, kTwelveHours);
         }
         context.globals.digital_format = twelve ? 2 : 0;
-        write(cfg::kDigital, cfg::kFormat, twelve ? "2" : "0");
+        write(&DigitalSettings::format, twelve ? DigitalSettings::kTwelveHours : "0");
     }
 
     void digital_colour(bool text) {
@@ -213,7 +211,7 @@ struct Page {
         } else {
             window->set_back_colour(*colour);
         }
-        write(cfg::kDigital, text ? cfg::kTextColour : cfg::kBackColour, int_text(*colour));
+        write(text ? &DigitalSettings::text_colour : &DigitalSettings::back_colour, *colour);
     }
 
     void digital_font() {
@@ -222,8 +220,8 @@ struct Page {
         const auto font = context.platform.choose_font(form.window(), window->font());
         if (!font) return;
         window->set_font(font->face, font->height);
-        write(cfg::kDigital, cfg::kFontName, font->face);
-        write(cfg::kDigital, cfg::kFontSize, int_text(font->height));
+        write(&DigitalSettings::font_name, font->face);
+        write(&DigitalSettings::font_size, font->height);
     }
 
     // The size itself changes by clicks near the digital clock's edges.
@@ -238,12 +236,12 @@ struct Page {
         if (window == nullptr) return;
         const bool on = form.checked(kHasPicture);
         if (on) {
-            window->set_picture_file(read(cfg::kDigital, cfg::kBackground),
-                                     to_integer(read(cfg::kDigital, cfg::kPictureMode)));
+            const DigitalSettings saved = context.globals.settings().digital;
+            window->set_picture_file(saved.background, saved.picture_mode);
         } else {
             window->remove_picture();
         }
-        write(cfg::kDigital, cfg::kHasPicture, bool_text(on));
+        write(&DigitalSettings::has_picture, on);
     }
 
     void digital_picture() {
@@ -253,9 +251,9 @@ struct Page {
         if (!choice) return;
         form.set_checked(kHasPicture, true);
         window->set_picture_file(choice->path, choice->mode);
-        write(cfg::kDigital, cfg::kBackground, choice->path);
-        write(cfg::kDigital, cfg::kPictureMode, int_text(choice->mode));
-        write(cfg::kDigital, cfg::kHasPicture, cfg::kTrue);
+        write(&DigitalSettings::background, choice->path);
+        write(&DigitalSettings::picture_mode, choice->mode);
+        write(&DigitalSettings::has_picture, true);
     }
 };
 
@@ -271,27 +269,26 @@ std::vector<ControlDesign> controls() {
     return all;
 }
 
-void load(Form& form, const std::string& config_path, bool digital_open) {
-    const auto read = [&config_path](std::string_view section, std::string_view key) {
-        return config_read(config_path, section, key);
-    };
-    const bool twelve = read(cfg::kDigital, cfg::kFormat) == "2";
+void load(Form& form, const Settings& settings, bool digital_open) {
+    const DigitalSettings& digital = settings.digital;
+    const bool twelve = digital.twelve_hours();
     form.set_checked(kTwelveHours, twelve);
     form.set_checked(kTwentyFourHours, !twelve);
-    form.set_colour(kTextColour, to_integer(read(cfg::kDigital, cfg::kTextColour)));
-    form.set_colour(kBackColour, to_integer(read(cfg::kDigital, cfg::kBackColour)));
-    form.set_checked(kHasPicture, read(cfg::kDigital, cfg::kHasPicture) == cfg::kTrue);
+    form.set_colour(kTextColour, digital.text_colour.value_or(0));
+    form.set_colour(kBackColour, digital.back_colour.value_or(0));
+    form.set_checked(kHasPicture, digital.has_picture.on());
     // The digital clock cannot open or close while the dialog exists, so this stays true.
     for (const ControlDesign& c : digital_group()) form.set_enabled(c.name, digital_open);
     form.set_enabled(kDigitalGroup, digital_open);
 
-    const bool first = read(cfg::kClock, cfg::kStyle) == "5";
+    const ClockSettings& clock = settings.clock;
+    const bool first = clock.first_style();
     form.set_checked(kStyle1, first);
     form.set_checked(kStyle2, !first);
     for (std::size_t i = 0; i < 3; ++i) {
-        form.set_colour(kHandColours[i], to_integer(read(cfg::kClock, kColourKeys[i])));
-        form.set_selected(kHandLengths[i], to_integer(read(cfg::kClock, kLengthLevelKeys[i])) - 1);
-        form.set_selected(kHandWidths[i], to_integer(read(cfg::kClock, kWidthKeys[i])) - 1);
+        form.set_colour(kHandColours[i], clock.*kColourFields[i]);
+        form.set_selected(kHandLengths[i], clock.*kLengthLevelFields[i] - 1);
+        form.set_selected(kHandWidths[i], clock.*kWidthFields[i] - 1);
     }
 }
 

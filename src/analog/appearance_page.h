@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 
@@ -68,7 +68,7 @@ struct Context {
 
 // Shows the stored settings without running any handler; the digital group is disabled while
 // the digital clock is closed.
-void load(Form& form, const std::string& config_path, bool digital_open);
+void load(Form& form, const Settings& settings, bool digital_open);
 
 // Binds every control's handler.
 void bind(Form& form, Context context);

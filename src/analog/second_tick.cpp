@@ -3,8 +3,6 @@
 #include "analog/analog_window.h"
 #include "analog/face.h"
 #include "analog/time_text.h"
-#include "config/config.h"
-#include "config/convert.h"
 #include "config/names.h"
 #include "config/time_of_day.h"
 #include "platform/calendar.h"
@@ -19,10 +17,6 @@ constexpr std::int64_t kCatchUpSeconds = 3;
 
 }  // namespace
 
-std::string SecondTick::read(std::string_view section, std::string_view key) const {
-    return config_read(globals_.config_path, section, key);
-}
-
 void SecondTick::operator()() {
     digital_text();
 
@@ -30,17 +24,19 @@ void SecondTick::operator()() {
     const std::int64_t ms = to_local_ms(now);
     const std::int64_t second = ms / 1000 - (ms % 1000 < 0 ? 1 : 0);
     const std::int64_t delta = last_second_ ? second - *last_second_ : kCatchUpSeconds + 1;
+    // One look at config.ini for the whole tick; every check below sees it as it is now.
+    const Settings& settings = globals_.settings();
     // The mark moves before each check: the shutdown prompt is modal and ticks run inside it.
     // They go on from the second being checked, and once they have moved the mark this
     // (outer) tick leaves the rest to them.
     if (delta > 0 && delta <= kCatchUpSeconds) {
         for (std::int64_t s = *last_second_ + 1; s <= second && *last_second_ == s - 1; ++s) {
             last_second_ = s;
-            check_events(from_local_ms(s * 1000));
+            check_events(from_local_ms(s * 1000), settings);
         }
     } else if (delta > kCatchUpSeconds || delta < -kCatchUpSeconds) {
         last_second_ = second;
-        check_events(now);
+        check_events(now, settings);
     }  // otherwise this second (or one just before it) was checked already
 
     actions_.set_tray_tip(tray_tip_text(platform_.now()));
@@ -57,10 +53,14 @@ void SecondTick::redraw_face() {
 }
 
 void SecondTick::check_events(const DateTime& at) {
+    check_events(at, globals_.settings());
+}
+
+void SecondTick::check_events(const DateTime& at, const Settings& settings) {
     if (on_check_) on_check_(at);
-    chime(at);
-    reminder(at);
-    shutdown(at);
+    chime(at, settings.chime);
+    reminder(at, settings.reminder);
+    shutdown(at, settings.shutdown);
 }
 
 void SecondTick::digital_text() {
@@ -77,37 +77,34 @@ void SecondTick::digital_text() {
     actions_.set_digital_text(time_text(t, 0));
 }
 
-void SecondTick::chime(const DateTime& at) {
-    if (!is_on(read(cfg::kChime, cfg::kChimeOn)) || at.minute != 0 || at.second != 0) return;
-    if (is_on(read(cfg::kChime, cfg::kSoundOn))) {
-        platform_.play_sound(read(cfg::kChime, cfg::kSoundPath), true);
-    }
-    if (is_on(read(cfg::kChime, cfg::kVibrate))) {
+void SecondTick::chime(const DateTime& at, const ChimeSettings& chime) {
+    if (!chime.on.on() || at.minute != 0 || at.second != 0) return;
+    if (chime.sound_on.on()) platform_.play_sound(chime.sound_path, true);
+    if (chime.vibrate.on()) {
         analog_.form().set_interval(analog_names::kVibrateTimer, 250);
     }
 }
 
-void SecondTick::reminder(const DateTime& at) {
-    if (!is_on(read(cfg::kReminder, cfg::kReminderOn))) return;
-    const auto when = parse_time_of_day(read(cfg::kReminder, cfg::kReminderTime));
+void SecondTick::reminder(const DateTime& at, const ReminderSettings& reminder) {
+    if (!reminder.on.on()) return;
+    const auto when = parse_time_of_day(reminder.time);
     if (!when || *when != TimeOfDay::of(at)) return;
-    if (is_on(read(cfg::kReminder, cfg::kReminderTextOn))) {
-        actions_.open_reminder_popup(read(cfg::kReminder, cfg::kReminderText));
-    }
-    if (is_on(read(cfg::kReminder, cfg::kSoundOn))) {
-        platform_.play_sound(read(cfg::kReminder, cfg::kSoundPath), true);
-    }
-    if (is_on(read(cfg::kReminder, cfg::kVibrate))) {
+    // Copies: opening the popup may run a tick that reads the file again.
+    const bool sound = reminder.sound_on.on(), vibrate = reminder.vibrate.on();
+    const std::string sound_path = reminder.sound_path;
+    if (reminder.text_on.on()) actions_.open_reminder_popup(reminder.text);
+    if (sound) platform_.play_sound(sound_path, true);
+    if (vibrate) {
         analog_.form().set_interval(analog_names::kVibrateTimer, 251);
     }
 }
 
-void SecondTick::shutdown(const DateTime& at) {
-    if (!is_on(read(cfg::kShutdown, cfg::kShutdownOn))) return;
-    const std::int64_t lead = to_integer(read(cfg::kShutdown, cfg::kCountdownSeconds));
+void SecondTick::shutdown(const DateTime& at, const ShutdownSettings& shutdown) {
+    if (!shutdown.on.on()) return;
+    const std::int64_t lead = shutdown.countdown_number();
     const TimeOfDay prompt_end =
         TimeOfDay::from_seconds(TimeOfDay::of(at).seconds_since_midnight() + lead);
-    const auto when = parse_time_of_day(read(cfg::kShutdown, cfg::kShutdownTime));
+    const auto when = parse_time_of_day(shutdown.time);
     if (when && *when == prompt_end) actions_.open_shutdown_prompt();
 }
 

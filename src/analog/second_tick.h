@@ -1,6 +1,7 @@
 // The second tick: once a second, in this order, the digital clock's text, the hourly chime,
 // the reminder, the timed shutdown, the tray tip and the face. Settings are read from
-// config.ini at every check, so a saved change counts from the next second.
+// config.ini once per tick (and only when the file changed), so a saved change counts from the
+// next second.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "platform/platform.h"
 
 namespace horalune {
@@ -39,6 +40,7 @@ class SecondTick {
 
     // The timed events of one wall-clock second (steps 2 to 4).
     void check_events(const DateTime& at);
+    void check_events(const DateTime& at, const Settings& settings);
 
     // Called with the second at the start of each check_events: lets tests see which
     // seconds the catch-up checked, and how often.
@@ -48,10 +50,9 @@ class SecondTick {
 
   private:
     void digital_text();
-    void chime(const DateTime& at);
-    void reminder(const DateTime& at);
-    void shutdown(const DateTime& at);
-    std::string read(std::string_view section, std::string_view key) const;
+    void chime(const DateTime& at, const ChimeSettings& chime);
+    void reminder(const DateTime& at, const ReminderSettings& reminder);
+    void shutdown(const DateTime& at, const ShutdownSettings& shutdown);
 
     Platform& platform_;
     Globals& globals_;

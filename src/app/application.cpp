@@ -2,7 +2,6 @@
 
 #include "analog/face_background.h"
 #include "buttons/function_buttons.h"
-#include "config/config.h"
 #include "config/convert.h"
 #include "config/names.h"
 #include "desktop/about_window.h"
@@ -26,10 +25,6 @@ Application::~Application() {
     platform_.set_event_sink(nullptr);
 }
 
-std::string Application::read(std::string_view section, std::string_view key) const {
-    return config_read(globals_.config_path, section, key);
-}
-
 void Application::create() {
     analog_ = std::make_unique<AnalogWindow>(platform_);
     start_up();
@@ -47,11 +42,10 @@ void Application::start_up() {
     analog_->fit_to_face();
     analog_->cut_to_mask();
     restore_windows();
-    if (read(cfg::kClock, cfg::kAutoHide) == cfg::kTrue) {
-        tray_menu_.item(menu_text::kAutoHide).checked = true;
-    }
-    clock_style_ = static_cast<std::uint8_t>(to_integer(read(cfg::kClock, cfg::kStyle)));
-    analog_->face().set_picture_mode(to_integer(read(cfg::kClock, cfg::kPictureMode)));
+    const ClockSettings& clock = globals_.settings().clock;
+    if (clock.auto_hide.on()) tray_menu_.item(menu_text::kAutoHide).checked = true;
+    clock_style_ = static_cast<std::uint8_t>(to_integer(clock.style));
+    analog_->face().set_picture_mode(clock.picture_mode);
     choose_background();
     load_button_faces(*analog_, platform_.program_dir(), clock_style_);
     load_button_icons(*analog_, platform_.program_dir());
@@ -59,7 +53,7 @@ void Application::start_up() {
         ButtonContext{platform_, *analog_, platform_.program_dir(),
                       [this] { open_dialup_window(); }});
     share_button_handlers(*buttons_);
-    if (read(cfg::kOther, cfg::kHeart) == cfg::kFalse) {
+    if (globals_.settings().other.heart.off()) {
         analog_->form().set_interval(kHeartTimer, 0);
         tray_menu_.item(menu_text::kHeart).checked = false;
         analog_->form().control(kHeart).visible = false;
@@ -77,7 +71,7 @@ void Application::start_up() {
     });
     analog_->form().on_timer(kHeartTimer, [this] { heart_tick(platform_, *analog_); });
     analog_->form().on_timer(kAutoHideTimer, [this] {
-        autohide_tick(platform_, globals_.config_path, analog_->form().window(),
+        autohide_tick(platform_, globals_, analog_->form().window(),
                       digital_ ? digital_->window() : kNoWindow);
     });
     arm_autohide();
@@ -86,23 +80,16 @@ void Application::start_up() {
 void Application::arm_autohide() {
     // The timer wakes the program three times a second: it runs only while a switch is on.
     // The second tick looks again, so a switch edited in config.ini counts from the next second.
-    const int interval =
-        autohide_wanted(globals_.config_path, digital_ != nullptr) ? kAutoHideInterval : 0;
+    const int interval = autohide_wanted(globals_, digital_ != nullptr) ? kAutoHideInterval : 0;
     Form& form = analog_->form();
     if (form.interval(kAutoHideTimer) != interval) form.set_interval(kAutoHideTimer, interval);
 }
 
 void Application::load_hand_settings() {
-    static constexpr cfg::Name kColours[3] = {cfg::kHourColour, cfg::kMinuteColour,
-                                              cfg::kSecondColour};
-    static constexpr cfg::Name kLengths[3] = {cfg::kHourLength, cfg::kMinuteLength,
-                                              cfg::kSecondLength};
-    static constexpr cfg::Name kWidths[3] = {cfg::kHourWidth, cfg::kMinuteWidth, cfg::kSecondWidth};
-    for (int i = 0; i < 3; ++i)
-        globals_.hand_colour[i] = to_integer(read(cfg::kClock, kColours[i]));
-    for (int i = 0; i < 3; ++i)
-        globals_.hand_length[i] = to_integer(read(cfg::kClock, kLengths[i]));
-    for (int i = 0; i < 3; ++i) globals_.hand_width[i] = to_integer(read(cfg::kClock, kWidths[i]));
+    const ClockSettings& c = globals_.settings().clock;
+    globals_.hand_colour = {c.hour_colour, c.minute_colour, c.second_colour};
+    globals_.hand_length = {c.hour_length, c.minute_length, c.second_length};
+    globals_.hand_width = {c.hour_width, c.minute_width, c.second_width};
 }
 
 void Application::restore_windows() {
@@ -110,11 +97,11 @@ void Application::restore_windows() {
         tray_menu_.item(key).caption = caption;
         digital_menu_.item(key).caption = caption;
     };
-    if (read(cfg::kOther, cfg::kDigitalState) == cfg::kShown) {
+    if (globals_.settings().other.digital_shown) {
         set_both(menu_text::kShowDigital, menu_text::kHideDigital);
         open_digital_clock();
     }
-    if (read(cfg::kOther, cfg::kClockState) == cfg::kShown) {
+    if (globals_.settings().other.clock_shown) {
         set_both(menu_text::kShowClock, menu_text::kHideClock);
         analog_->form().show(true);
     }
@@ -122,11 +109,11 @@ void Application::restore_windows() {
 
 void Application::choose_background() {
     analog_->face().set_background_picture(
-        choose_face_background(read(cfg::kClock, cfg::kBackground), clock_style_));
+        choose_face_background(globals_.settings().clock.background, clock_style_));
 }
 
 void Application::disarm_shutdown() {
-    config_write(globals_.config_path, cfg::kShutdown, cfg::kShutdownOn, cfg::kFalse);
+    globals_.save(&ShutdownSettings::on, false);
 }
 
 void Application::exit_routine() {
@@ -255,9 +242,9 @@ void Application::run_menu_command(std::string_view item) {
     } else if (item == menu_text::kShowClock) {
         toggle_analog_clock();
     } else if (item == menu_text::kHeart) {
-        toggle_heart(*analog_, tray_menu_, globals_.config_path);
+        toggle_heart(*analog_, tray_menu_, globals_);
     } else if (item == menu_text::kAutoHide) {
-        toggle_clock_autohide(tray_menu_, globals_.config_path);
+        toggle_clock_autohide(tray_menu_, globals_);
         arm_autohide();
     } else if (item == menu_text::kShowDigital) {
         toggle_digital_clock();
@@ -309,8 +296,7 @@ void Application::toggle_analog_clock() {
     const std::string_view caption = show ? menu_text::kHideClock : menu_text::kShowClock;
     tray_menu_.item(menu_text::kShowClock).caption = caption;
     digital_menu_.item(menu_text::kShowClock).caption = caption;
-    config_write(globals_.config_path, cfg::kOther, cfg::kClockState,
-                 show ? cfg::kShown : cfg::kHidden);
+    globals_.save(&OtherSettings::clock_shown, show);
 }
 
 void Application::open_digital_clock() {
@@ -328,8 +314,7 @@ void Application::toggle_digital_clock() {
     const std::string_view caption = open ? menu_text::kHideDigital : menu_text::kShowDigital;
     tray_menu_.item(menu_text::kShowDigital).caption = caption;
     digital_menu_.item(menu_text::kShowDigital).caption = caption;
-    config_write(globals_.config_path, cfg::kOther, cfg::kDigitalState,
-                 open ? cfg::kShown : cfg::kHidden);
+    globals_.save(&OtherSettings::digital_shown, open);
     arm_autohide();
 }
 
@@ -337,17 +322,15 @@ void Application::toggle_running_time() {
     MenuItem& item = digital_menu_.item(menu_text::kUptime);
     const bool uptime_shown = item.caption == menu_text::kTimeNow;
     item.caption = uptime_shown ? menu_text::kUptime : menu_text::kTimeNow;
-    config_write(globals_.config_path, cfg::kDigital, cfg::kKind,
-                 uptime_shown ? cfg::kKindTime : cfg::kKindUptime);
+    globals_.save(&DigitalSettings::kind, uptime_shown ? cfg::kKindTime : cfg::kKindUptime);
     // Read back, as set-up does: the tick shows whatever the file now says.
-    globals_.digital_kind = read(cfg::kDigital, cfg::kKind);
+    globals_.digital_kind = globals_.settings().digital.kind;
 }
 
 void Application::toggle_digital_autohide() {
     MenuItem& item = digital_menu_.item(menu_text::kAutoHide);
     item.checked = !item.checked;
-    config_write(globals_.config_path, cfg::kDigital, cfg::kAutoHide,
-                 item.checked ? cfg::kTrue : cfg::kFalse);
+    globals_.save(&DigitalSettings::auto_hide, item.checked);
     arm_autohide();
 }
 

@@ -8,9 +8,9 @@
 
 #include "analog/analog_window.h"
 #include "analog/second_tick.h"
-#include "app/globals.h"
 #include "buttons/dialup_window.h"
 #include "buttons/function_buttons.h"
+#include "config/globals.h"
 #include "digital/digital_window.h"
 #include "events/reminder_popup.h"
 #include "platform/platform.h"
@@ -97,7 +97,6 @@ class Application : public EventSink, public TickActions {
     void restore_windows();
     void choose_background();
     void exit_routine();
-    std::string read(std::string_view section, std::string_view key) const;
 
     Platform& platform_;
     Globals globals_;

@@ -4,7 +4,6 @@
 
 #include "buttons/function_buttons.h"
 #include "buttons/icon_store.h"
-#include "config/config.h"
 #include "config/names.h"
 #include "platform/files.h"
 #include "ui/bmp_encode.h"
@@ -102,7 +101,7 @@ void change_icon(Form& form, Platform& platform) {
     set_icon(form, platform.program_dir(), platform.file_icon(*path));
 }
 
-void choose_preset(Form& form, Platform& platform, const Globals& globals, int k) {
+void choose_preset(Form& form, Platform& platform, Globals& globals, int k) {
     const std::string dir = platform.program_dir();
     // The icon comes first, whatever follows: even a cancelled number prompt keeps it.
     set_icon(form, dir, preset_icon(dir, k));
@@ -110,7 +109,7 @@ void choose_preset(Form& form, Platform& platform, const Globals& globals, int k
         const auto number =
             platform.input_box(form.window(), std::string(kDialPrompt),
                                std::string(kDialPromptTitle), std::string(kDialPromptInitial));
-        if (number) config_write(globals.config_path, cfg::kOther, cfg::kDialNumber, *number);
+        if (number) globals.save(&OtherSettings::dial_number, *number);
         form.set_text(kTooltipBox, std::string(kDialTooltip));
         form.set_text(kCommandBox, std::string(kDialCommand));
         edit_current_record(form, dir, [&form](IconRecord& record) {
@@ -142,7 +141,7 @@ void bind_box(Form& form, Platform& platform, std::string_view box,
 
 }  // namespace
 
-void bind_button_page(Form& form, Platform& platform, const Globals& globals) {
+void bind_button_page(Form& form, Platform& platform, Globals& globals) {
     form.on_control(kButtonList, ControlEvent::changed,
                     [&form, &platform] { set_current_button(form, platform.program_dir()); });
     bind_box(form, platform, kCommandBox, &IconRecord::command);

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/globals.h"
 #include "buttons/icon_store_format.h"
+#include "config/globals.h"
 #include "ui/form.h"
 
 namespace horalune {
@@ -80,7 +80,7 @@ std::vector<ControlDesign> controls();
 
 // Binds the tab's controls: the boxes, the icon buttons, the preset list, the recorder and the
 // button list. The sound picker and preview are bound with the other sound rows.
-void bind_button_page(Form& form, Platform& platform, const Globals& globals);
+void bind_button_page(Form& form, Platform& platform, Globals& globals);
 
 // Copies the icon store to the working copy and shows button 1's record.
 void prepare_button_page(Form& form, const std::string& program_dir);

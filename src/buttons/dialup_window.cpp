@@ -1,6 +1,5 @@
 #include "buttons/dialup_window.h"
 
-#include "config/config.h"
 #include "config/convert.h"
 #include "config/names.h"
 
@@ -71,7 +70,7 @@ DialupWindow::DialupWindow(Context context) : context_(std::move(context)) {
     f.set_items(kEntries, std::move(names));
     f.set_selected(kEntries, 0);
     entry_chosen();
-    f.set_text(kNumber, config_read(context_.globals.config_path, cfg::kOther, cfg::kDialNumber));
+    f.set_text(kNumber, context_.globals.settings().other.dial_number);
 }
 
 DialupWindow::~DialupWindow() = default;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "ui/form.h"
 #include "ui/open_forms.h"
 

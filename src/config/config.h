@@ -1,4 +1,6 @@
-// config.ini: read and write single items, with no caching - every call is a whole-file access.
+// config.ini: read and write single items; every call is a whole-file access (the settings
+// layer, config/settings_file.h, reads all items at once and keeps them while the file is
+// unchanged).
 #pragma once
 
 #include <string>

@@ -1,6 +1,5 @@
 #include "desktop/autohide.h"
 
-#include "config/config.h"
 #include "config/names.h"
 #include "desktop/menus.h"
 
@@ -42,28 +41,23 @@ void dock_window(Platform& platform, WindowId window) {
     if (to.x != place.left || to.y != place.top) platform.move_window(window, to.x, to.y);
 }
 
-void autohide_tick(Platform& platform, const std::string& config_path, WindowId analog,
-                   WindowId digital) {
+void autohide_tick(Platform& platform, Globals& globals, WindowId analog, WindowId digital) {
+    const Settings& settings = globals.settings();
     // Hidden windows too: that is how a hidden clock comes back.
-    if (config_read(config_path, cfg::kClock, cfg::kAutoHide) == cfg::kTrue) {
-        dock_window(platform, analog);
-    }
+    if (settings.clock.auto_hide.on()) dock_window(platform, analog);
     // The digital clock's switch matters only while that window is open.
-    if (digital != kNoWindow &&
-        config_read(config_path, cfg::kDigital, cfg::kAutoHide) == cfg::kTrue) {
-        dock_window(platform, digital);
-    }
+    if (digital != kNoWindow && settings.digital.auto_hide.on()) dock_window(platform, digital);
 }
 
-bool autohide_wanted(const std::string& config_path, bool digital_open) {
-    return config_read(config_path, cfg::kClock, cfg::kAutoHide) == cfg::kTrue ||
-           (digital_open && config_read(config_path, cfg::kDigital, cfg::kAutoHide) == cfg::kTrue);
+bool autohide_wanted(Globals& globals, bool digital_open) {
+    const Settings& settings = globals.settings();
+    return settings.clock.auto_hide.on() || (digital_open && settings.digital.auto_hide.on());
 }
 
-void toggle_clock_autohide(Menu& tray_menu, const std::string& config_path) {
+void toggle_clock_autohide(Menu& tray_menu, Globals& globals) {
     MenuItem& item = tray_menu.item(menu_text::kAutoHide);
     item.checked = !item.checked;
-    config_write(config_path, cfg::kClock, cfg::kAutoHide, item.checked ? cfg::kTrue : cfg::kFalse);
+    globals.save(&ClockSettings::auto_hide, item.checked);
 }
 
 }  // namespace horalune

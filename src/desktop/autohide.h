@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "config/globals.h"
 #include "platform/platform.h"
 
 namespace horalune {
@@ -30,11 +31,10 @@ void dock_window(Platform& platform, WindowId window);
 // Both switches are read at every tick.
 // Whether the auto-hide timer has anything to do: the clock's switch is on, or the digital
 // clock is open with its own switch on.
-bool autohide_wanted(const std::string& config_path, bool digital_open);
-void autohide_tick(Platform& platform, const std::string& config_path, WindowId analog,
-                   WindowId digital);
+bool autohide_wanted(Globals& globals, bool digital_open);
+void autohide_tick(Platform& platform, Globals& globals, WindowId analog, WindowId digital);
 
 // "自动隐藏" of the tray menu: flips its check mark and writes the new state.
-void toggle_clock_autohide(Menu& tray_menu, const std::string& config_path);
+void toggle_clock_autohide(Menu& tray_menu, Globals& globals);
 
 }  // namespace horalune

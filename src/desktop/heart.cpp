@@ -4,7 +4,6 @@
 #include <random>
 
 #include "analog/analog_window.h"
-#include "config/config.h"
 #include "config/names.h"
 #include "desktop/menus.h"
 #include "platform/calendar.h"
@@ -47,14 +46,14 @@ void heart_clicked(Platform& platform, AnalogWindow& clock) {
                          MessageIcon::none);
 }
 
-void toggle_heart(AnalogWindow& clock, Menu& tray_menu, const std::string& config_path) {
+void toggle_heart(AnalogWindow& clock, Menu& tray_menu, Globals& globals) {
     MenuItem& item = tray_menu.item(menu_text::kHeart);
     const bool on = !item.checked;
     item.checked = on;
     Form& form = clock.form();
     form.set_interval(kHeartTimer, on ? heart::kStartInterval : 0);
     form.set_visible(kHeart, on);  // where it last was
-    config_write(config_path, cfg::kOther, cfg::kHeart, on ? cfg::kTrue : cfg::kFalse);
+    globals.save(&OtherSettings::heart, on);
     clock.refresh();
 }
 

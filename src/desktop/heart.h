@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/globals.h"
 #include "platform/platform.h"
 
 namespace horalune {
@@ -40,6 +41,6 @@ void heart_tick(Platform& platform, AnalogWindow& clock);
 void heart_clicked(Platform& platform, AnalogWindow& clock);
 // "跳动的心" of the tray menu: switches the heart off or on after its check mark and writes the
 // new state to config.ini.
-void toggle_heart(AnalogWindow& clock, Menu& tray_menu, const std::string& config_path);
+void toggle_heart(AnalogWindow& clock, Menu& tray_menu, Globals& globals);
 
 }  // namespace horalune

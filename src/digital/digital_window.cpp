@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "analog/analog_window.h"
-#include "config/config.h"
 #include "config/convert.h"
 #include "config/names.h"
 #include "desktop/menus.h"
@@ -38,8 +37,7 @@ WindowDesign make_design() {
     return d;
 }
 
-int saved_size(const std::string& text, int fallback, int minimum) {
-    const int value = to_integer(text);
+int saved_size(int value, int fallback, int minimum) {
     return value > 0 ? std::max(value, minimum) : fallback;
 }
 
@@ -68,40 +66,27 @@ DigitalWindow::DigitalWindow(Context context) : context_(context) {
 
 DigitalWindow::~DigitalWindow() = default;
 
-std::string DigitalWindow::read(std::string_view key) const {
-    return config_read(context_.globals.config_path, cfg::kDigital, key);
-}
-
-void DigitalWindow::write(std::string_view key, int value) const {
-    config_write(context_.globals.config_path, cfg::kDigital, key, int_text(value));
-}
-
 void DigitalWindow::set_up() {
     using namespace menu_text;
     Menu& menu = context_.menu;
     Globals& globals = context_.globals;
-    resize_to(saved_size(read(cfg::kWidth), kDefaultWidth, kMinWidth),
-              saved_size(read(cfg::kHeight), kDefaultHeight, kMinHeight));
+    // A copy: setting a picture or a font must not see the file change under it.
+    const DigitalSettings saved = globals.settings().digital;
+    resize_to(saved_size(saved.width, kDefaultWidth, kMinWidth),
+              saved_size(saved.height, kDefaultHeight, kMinHeight));
     // The menu outlives the window: each opening dresses it as a fresh one would be.
-    const std::string kind = read(cfg::kKind);
-    menu.item(kUptime).caption = kind == cfg::kKindTime ? kUptime : kTimeNow;
-    menu.item(kAutoHide).checked = read(cfg::kAutoHide) == cfg::kTrue;
-    if (read(cfg::kHasPicture) == cfg::kTrue) {
-        set_picture_file(read(cfg::kBackground), to_integer(read(cfg::kPictureMode)));
-    }
+    menu.item(kUptime).caption = saved.kind == cfg::kKindTime ? kUptime : kTimeNow;
+    menu.item(kAutoHide).checked = saved.auto_hide.on();
+    if (saved.has_picture.on()) set_picture_file(saved.background, saved.picture_mode);
     // A fresh installation has no looks saved: black on white in the designed font rather than
     // black on black in no font at all. A saved value, whatever it is, counts as it is.
-    const std::string back = read(cfg::kBackColour);
-    const std::string text = read(cfg::kTextColour);
-    const std::string face = read(cfg::kFontName);
-    const std::string size = read(cfg::kFontSize);
-    set_back_colour(back.empty() ? kFreshBackColour : to_integer(back));
-    set_text_colour(text.empty() ? kFreshTextColour : to_integer(text));
+    set_back_colour(saved.back_colour.value_or(kFreshBackColour));
+    set_text_colour(saved.text_colour.value_or(kFreshTextColour));
     const FontSpec designed = form_->control(kLabel).font;
-    set_font(face.empty() ? designed.face : face,
-             size.empty() ? designed.height : to_integer(size));
-    globals.digital_format = static_cast<std::uint8_t>(to_integer(read(cfg::kFormat)));
-    globals.digital_kind = kind;
+    set_font(saved.font_name.empty() ? designed.face : saved.font_name,
+             saved.font_size.value_or(designed.height));
+    globals.digital_format = static_cast<std::uint8_t>(to_integer(saved.format));
+    globals.digital_kind = saved.kind;
     menu.item(kShowDigital).caption = kHideDigital;
     menu.item(kShowClock).caption = context_.clock.form().visible() ? kHideClock : kShowClock;
 }
@@ -167,8 +152,8 @@ void DigitalWindow::left_pressed(int x, int y) {
     resize_to(width, height);
     // What the desktop made of the request is what the next opening restores.
     const Rect after = context_.platform.window_rect(window());
-    if (width != before.width) write(cfg::kWidth, after.width);
-    if (height != before.height) write(cfg::kHeight, after.height);
+    if (width != before.width) context_.globals.save(&DigitalSettings::width, after.width);
+    if (height != before.height) context_.globals.save(&DigitalSettings::height, after.height);
 }
 
 }  // namespace horalune

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -72,8 +72,6 @@ class DigitalWindow {
   private:
     void set_up();
     void resize_to(int width, int height);
-    std::string read(std::string_view key) const;
-    void write(std::string_view key, int value) const;
 
     Context context_;
     std::unique_ptr<ListedForm> form_;

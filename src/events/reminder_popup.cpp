@@ -1,7 +1,6 @@
 #include "events/reminder_popup.h"
 
 #include "analog/time_text.h"
-#include "config/config.h"
 #include "config/names.h"
 #include "config/time_of_day.h"
 #include "events/quick_presets.h"
@@ -38,8 +37,7 @@ const WindowDesign& reminder_popup_design() {
     return design;
 }
 
-ReminderPopup::ReminderPopup(Platform& platform, const Globals& globals, OpenForms& forms,
-                             Hooks hooks)
+ReminderPopup::ReminderPopup(Platform& platform, Globals& globals, OpenForms& forms, Hooks hooks)
     : platform_(platform), globals_(globals), hooks_(std::move(hooks)) {
     form_ = std::make_unique<ListedForm>(forms, platform_, reminder_popup_design());
     Form& f = *form_;
@@ -72,9 +70,8 @@ void ReminderPopup::snooze(int minutes) {
     if (!platform_.ask_ok_cancel(form_->window(), question, "", MessageIcon::information, false)) {
         return;
     }
-    config_write(globals_.config_path, cfg::kReminder, cfg::kReminderTime,
-                 time_of_day_text(TimeOfDay::of(at)));
-    config_write(globals_.config_path, cfg::kReminder, cfg::kReminderText, text);
+    globals_.save(&ReminderSettings::time, time_of_day_text(TimeOfDay::of(at)));
+    globals_.save(&ReminderSettings::text, text);
     platform_.stop_sound();
     close();
 }

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "ui/form.h"
 #include "ui/open_forms.h"
 
@@ -33,7 +33,7 @@ class ReminderPopup {
     };
 
     // Opens the popup with its designed text, listed in `forms` while it is open.
-    ReminderPopup(Platform& platform, const Globals& globals, OpenForms& forms, Hooks hooks);
+    ReminderPopup(Platform& platform, Globals& globals, OpenForms& forms, Hooks hooks);
     ~ReminderPopup();
     ReminderPopup(const ReminderPopup&) = delete;
     ReminderPopup& operator=(const ReminderPopup&) = delete;
@@ -50,7 +50,7 @@ class ReminderPopup {
     void close();
 
     Platform& platform_;
-    const Globals& globals_;
+    Globals& globals_;
     Hooks hooks_;
     std::unique_ptr<ListedForm> form_;
 };

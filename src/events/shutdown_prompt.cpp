@@ -3,10 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "config/config.h"
-#include "config/convert.h"
-#include "config/names.h"
-
 namespace horalune {
 
 namespace {
@@ -76,12 +72,13 @@ ShutdownPrompt::~ShutdownPrompt() {
 
 void ShutdownPrompt::run() {
     // Made hidden from the start rather than shown and hidden again.
-    const bool shown = read(cfg::kCountdownOn) != cfg::kFalse;
-    globals_.shutdown_countdown =
-        static_cast<std::uint8_t>(to_integer(read(cfg::kCountdownSeconds)));
+    const ShutdownSettings& settings = globals_.settings().shutdown;
+    const bool shown = !settings.countdown_on.off();
+    globals_.shutdown_countdown = static_cast<std::uint8_t>(settings.countdown_number());
     // Made with the real count and the mode's sentence, so its first second tells the truth.
     const std::string count = std::to_string(globals_.shutdown_countdown);
-    const std::string sentence = count_sentence(globals_.shutdown_countdown, current_mode());
+    const std::string sentence =
+        count_sentence(globals_.shutdown_countdown, power_mode_of(settings.mode));
     WindowDesign design = shutdown_prompt_design();
     for (ControlDesign& control : design.controls) {
         if (control.name == kSeconds) control.caption = count;
@@ -91,7 +88,10 @@ void ShutdownPrompt::run() {
 
     Form& f = *form_;
     f.on_timer(kTimer, [this] { count_down(); });
-    f.on_control(kRunNow, ControlEvent::clicked, [this] { power_operation(current_mode()); });
+    f.on_control(kRunNow, ControlEvent::clicked, [this] {
+        const ShutdownSettings& now = globals_.settings().shutdown;
+        power_operation(power_mode_of(now.mode), now.force_close);
+    });
     f.on_control(kCancel, ControlEvent::clicked, [this] {
         platform_.end_modal(form_->window());
         close();
@@ -102,25 +102,18 @@ void ShutdownPrompt::run() {
 
 void ShutdownPrompt::count_down() {
     const std::uint8_t left = --globals_.shutdown_countdown;
-    const PowerMode mode = current_mode();
+    const ShutdownSettings& settings = globals_.settings().shutdown;
+    const PowerMode mode = power_mode_of(settings.mode);
     form_->set_text(kSeconds, std::to_string(left));
     form_->set_text(kSentence, count_sentence(left, mode));
-    if (is_on(read(cfg::kSoundOn))) platform_.play_sound(read(cfg::kSoundPath), false);
+    if (settings.sound_on.on()) platform_.play_sound(settings.sound_path, false);
     // The prompt stays open: should the machine keep running, the count goes on from 255.
-    if (left == 0) power_operation(mode);
+    if (left == 0) power_operation(mode, settings.force_close);
 }
 
-PowerMode ShutdownPrompt::current_mode() const {
-    return power_mode_of(to_integer(read(cfg::kShutdownMode)));
-}
-
-void ShutdownPrompt::power_operation(PowerMode mode) {
+void ShutdownPrompt::power_operation(PowerMode mode, Switch force) {
     // Forced only by exactly "真": anything else waits for the running programs.
-    platform_.power_operation(mode, read(cfg::kForceClose) == cfg::kTrue);
-}
-
-std::string ShutdownPrompt::read(std::string_view key) const {
-    return config_read(globals_.config_path, cfg::kShutdown, key);
+    platform_.power_operation(mode, force.on());
 }
 
 void ShutdownPrompt::close() {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "ui/form.h"
 #include "ui/open_forms.h"
 
@@ -47,10 +47,8 @@ class ShutdownPrompt {
 
   private:
     void count_down();
-    PowerMode current_mode() const;  // the stored 关机方式, read anew each time
-    void power_operation(PowerMode mode);
+    void power_operation(PowerMode mode, Switch force);
     void close();
-    std::string read(std::string_view key) const;  // of section 定时关机
 
     Platform& platform_;
     Globals& globals_;

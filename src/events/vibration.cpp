@@ -4,9 +4,6 @@
 #include <cstdint>
 
 #include "analog/analog_window.h"
-#include "config/config.h"
-#include "config/convert.h"
-#include "config/names.h"
 
 namespace horalune {
 
@@ -22,9 +19,9 @@ void shift(Platform& platform, WindowId window, double d) {
 
 void vibrate_step(Platform& platform, Globals& globals, AnalogWindow& analog, WindowId digital) {
     const int interval = analog.form().interval(analog_names::kVibrateTimer);
-    const cfg::Name section = interval == 250 ? cfg::kChime : cfg::kReminder;
-    const auto level = static_cast<std::uint8_t>(
-        to_integer(config_read(globals.config_path, section, cfg::kVibrateLevel)));
+    const Settings& settings = globals.settings();
+    const auto level = static_cast<std::uint8_t>(interval == 250 ? settings.chime.vibrate_level
+                                                                 : settings.reminder.vibrate_level);
     const double d = (globals.vibrate_phase == 1 ? -3.0 : 3.0) * level;
     shift(platform, analog.form().window(), d);
     if (digital != kNoWindow) shift(platform, digital, d);

@@ -3,7 +3,7 @@
 // counts: 250 is the chime's, anything else the reminder's.
 #pragma once
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "platform/platform.h"
 
 namespace horalune {

@@ -2,6 +2,7 @@
 // Paths are UTF-8; "\" and "/" both separate folders on every target.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,25 @@ bool exists(const std::string& path);
 
 // Removes a file; false when it could not be removed (missing counts as removed).
 bool remove(const std::string& path);
+
+// What a cheap look at a file tells without reading it: enough to see that it changed.
+struct Stamp {
+    bool exists = false;
+    std::uint64_t size = 0;
+    std::int64_t write_time_ns = 0;  // last write, nanoseconds since 1970 (UTC)
+    bool operator==(const Stamp&) const = default;
+};
+
+// The file's stamp, and the system time of the look on the same scale as write_time_ns.
+struct Look {
+    Stamp stamp;
+    std::int64_t now_ns = 0;
+};
+Look look(const std::string& path);
+
+// How many times read_all has opened a file since the program started (benchmarks and tests
+// count the reads a tick does).
+std::uint64_t read_count();
 
 // Suffix of the sibling temporary files that write_atomic uses; a leftover from a crash
 // is taken over (overwritten) by the next write of the same file.

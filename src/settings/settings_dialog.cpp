@@ -5,7 +5,6 @@
 #include "analog/appearance_page.h"
 #include "buttons/button_page.h"
 #include "buttons/sound_pickers.h"
-#include "config/config.h"
 #include "config/convert.h"
 #include "config/names.h"
 #include "config/time_of_day.h"
@@ -93,15 +92,6 @@ SettingsDialog::~SettingsDialog() {
     form_.reset();
 }
 
-std::string SettingsDialog::read(std::string_view section, std::string_view key) const {
-    return config_read(context_.globals.config_path, section, key);
-}
-
-void SettingsDialog::write(std::string_view section, std::string_view key,
-                           std::string_view value) const {
-    config_write(context_.globals.config_path, section, key, value);
-}
-
 int SettingsDialog::page() const {
     return form_->selected(kTabs);
 }
@@ -156,31 +146,31 @@ void SettingsDialog::load_clock_page() {
     f.set_visible(kNote, true);
     for (std::string_view button : {kOk, kApply, kCancel}) f.set_visible(button, false);
     const bool digital_open = context_.digital && context_.digital() != nullptr;
-    appearance_page::load(f, context_.globals.config_path, digital_open);
+    appearance_page::load(f, context_.globals.settings(), digital_open);
     f.show(was_visible);
 }
 
 void SettingsDialog::load_reminder_page() {
     using namespace reminder_page;
     Form& f = *form_;
-    const auto level = [this](std::string_view section) {
-        return to_integer(read(section, cfg::kVibrateLevel)) - 1;
+    const auto tick = [&f](std::string_view box, Switch value) {
+        if (value.on()) f.set_checked(box, true);
     };
-    const auto tick = [&f](std::string_view box, const std::string& value) {
-        if (is_on(value)) f.set_checked(box, true);
-    };
-    tick(kChimeOn, read(cfg::kChime, cfg::kChimeOn));
-    tick(kChimeVibrate, read(cfg::kChime, cfg::kVibrate));
-    f.set_selected(kChimeLevel, level(cfg::kChime));
-    tick(kChimeSoundOn, read(cfg::kChime, cfg::kSoundOn));
-    f.set_text(kChimeSoundPath, read(cfg::kChime, cfg::kSoundPath));
-    tick(kReminderOn, read(cfg::kReminder, cfg::kReminderOn));
-    tick(kReminderVibrate, read(cfg::kReminder, cfg::kVibrate));
-    f.set_selected(kReminderLevel, level(cfg::kReminder));
-    tick(kReminderSoundOn, read(cfg::kReminder, cfg::kSoundOn));
-    f.set_text(kReminderSoundPath, read(cfg::kReminder, cfg::kSoundPath));
-    tick(kReminderTextOn, read(cfg::kReminder, cfg::kReminderTextOn));
-    f.set_text(kReminderText, read(cfg::kReminder, cfg::kReminderText));
+    // Copies: a control's change handler may read the file again.
+    const ChimeSettings chime = context_.globals.settings().chime;
+    const ReminderSettings reminder = context_.globals.settings().reminder;
+    tick(kChimeOn, chime.on);
+    tick(kChimeVibrate, chime.vibrate);
+    f.set_selected(kChimeLevel, chime.vibrate_level - 1);
+    tick(kChimeSoundOn, chime.sound_on);
+    f.set_text(kChimeSoundPath, chime.sound_path);
+    tick(kReminderOn, reminder.on);
+    tick(kReminderVibrate, reminder.vibrate);
+    f.set_selected(kReminderLevel, reminder.vibrate_level - 1);
+    tick(kReminderSoundOn, reminder.sound_on);
+    f.set_text(kReminderSoundPath, reminder.sound_path);
+    tick(kReminderTextOn, reminder.text_on);
+    f.set_text(kReminderText, reminder.text);
     const DateTime now = context_.platform.now();
     f.set_text(kHourBox, int_text(now.hour));
     f.set_text(kMinuteBox, int_text(now.minute));
@@ -192,20 +182,21 @@ void SettingsDialog::load_shutdown_page() {
     Form& f = *form_;
     move_button_frame(kShutdownFrameTop);
     f.resize(kWidth, kShutdownPageHeight);
-    const auto tick = [&f](std::string_view box, const std::string& value) {
-        if (is_on(value)) f.set_checked(box, true);
+    const auto tick = [&f](std::string_view box, Switch value) {
+        if (value.on()) f.set_checked(box, true);
     };
-    tick(kShutdownOn, read(cfg::kShutdown, cfg::kShutdownOn));
+    const ShutdownSettings saved = context_.globals.settings().shutdown;
+    tick(kShutdownOn, saved.on);
     const DateTime now = context_.platform.now();
     f.set_text(kHourBox, int_text(now.hour));
     f.set_text(kMinuteBox, int_text(now.minute));
     f.set_text(kSecondBox, int_text(now.second));
-    f.set_selected(kModes, to_integer(read(cfg::kShutdown, cfg::kShutdownMode)) - 1);
-    tick(kForce, read(cfg::kShutdown, cfg::kForceClose));
-    tick(kCountdownOn, read(cfg::kShutdown, cfg::kCountdownOn));
-    f.set_text(kCountdownBox, read(cfg::kShutdown, cfg::kCountdownSeconds));
-    tick(kSoundOn, read(cfg::kShutdown, cfg::kSoundOn));
-    f.set_text(kSoundPath, read(cfg::kShutdown, cfg::kSoundPath));
+    f.set_selected(kModes, saved.mode - 1);
+    tick(kForce, saved.force_close);
+    tick(kCountdownOn, saved.countdown_on);
+    f.set_text(kCountdownBox, saved.countdown_seconds);
+    tick(kSoundOn, saved.sound_on);
+    f.set_text(kSoundPath, saved.sound_path);
 }
 
 bool SettingsDialog::check_times() {
@@ -246,38 +237,38 @@ void SettingsDialog::save_page() {
 void SettingsDialog::save_reminder_page() {
     using namespace reminder_page;
     const Form& f = *form_;
-    const auto flag = [&f](std::string_view box) { return bool_text(f.checked(box)); };
-    const auto level = [&f](std::string_view list) { return int_text(f.selected(list) + 1); };
-    write(cfg::kChime, cfg::kChimeOn, flag(kChimeOn));
-    write(cfg::kChime, cfg::kVibrate, flag(kChimeVibrate));
-    write(cfg::kChime, cfg::kVibrateLevel, level(kChimeLevel));
-    write(cfg::kChime, cfg::kSoundOn, flag(kChimeSoundOn));
-    write(cfg::kChime, cfg::kSoundPath, f.text(kChimeSoundPath));
-    write(cfg::kReminder, cfg::kReminderOn, flag(kReminderOn));
-    write(cfg::kReminder, cfg::kVibrate, flag(kReminderVibrate));
-    write(cfg::kReminder, cfg::kVibrateLevel, level(kReminderLevel));
-    write(cfg::kReminder, cfg::kSoundOn, flag(kReminderSoundOn));
-    write(cfg::kReminder, cfg::kSoundPath, f.text(kReminderSoundPath));
-    write(cfg::kReminder, cfg::kReminderTextOn, flag(kReminderTextOn));
-    write(cfg::kReminder, cfg::kReminderText, f.text(kReminderText));
-    write(cfg::kReminder, cfg::kReminderTime,
-          time_of_day_text(f.text(kHourBox), f.text(kMinuteBox), f.text(kSecondBox)));
+    Globals& g = context_.globals;
+    const auto level = [&f](std::string_view list) { return f.selected(list) + 1; };
+    g.save(&ChimeSettings::on, f.checked(kChimeOn));
+    g.save(&ChimeSettings::vibrate, f.checked(kChimeVibrate));
+    g.save(&ChimeSettings::vibrate_level, level(kChimeLevel));
+    g.save(&ChimeSettings::sound_on, f.checked(kChimeSoundOn));
+    g.save(&ChimeSettings::sound_path, f.text(kChimeSoundPath));
+    g.save(&ReminderSettings::on, f.checked(kReminderOn));
+    g.save(&ReminderSettings::vibrate, f.checked(kReminderVibrate));
+    g.save(&ReminderSettings::vibrate_level, level(kReminderLevel));
+    g.save(&ReminderSettings::sound_on, f.checked(kReminderSoundOn));
+    g.save(&ReminderSettings::sound_path, f.text(kReminderSoundPath));
+    g.save(&ReminderSettings::text_on, f.checked(kReminderTextOn));
+    g.save(&ReminderSettings::text, f.text(kReminderText));
+    g.save(&ReminderSettings::time,
+           time_of_day_text(f.text(kHourBox), f.text(kMinuteBox), f.text(kSecondBox)));
 }
 
 void SettingsDialog::save_shutdown_page() {
     using namespace shutdown_page;
     const Form& f = *form_;
-    const auto flag = [&f](std::string_view box) { return bool_text(f.checked(box)); };
+    Globals& g = context_.globals;
     // The box is the switch: an unticked shutdown must never end the session.
-    write(cfg::kShutdown, cfg::kShutdownOn, flag(kShutdownOn));
-    write(cfg::kShutdown, cfg::kShutdownTime,
-          time_of_day_text(f.text(kHourBox), f.text(kMinuteBox), f.text(kSecondBox)));
-    write(cfg::kShutdown, cfg::kForceClose, flag(kForce));
-    write(cfg::kShutdown, cfg::kCountdownOn, flag(kCountdownOn));
-    write(cfg::kShutdown, cfg::kCountdownSeconds, f.text(kCountdownBox));
-    write(cfg::kShutdown, cfg::kShutdownMode, int_text(f.selected(kModes) + 1));
-    write(cfg::kShutdown, cfg::kSoundOn, flag(kSoundOn));
-    write(cfg::kShutdown, cfg::kSoundPath, f.text(kSoundPath));
+    g.save(&ShutdownSettings::on, f.checked(kShutdownOn));
+    g.save(&ShutdownSettings::time,
+           time_of_day_text(f.text(kHourBox), f.text(kMinuteBox), f.text(kSecondBox)));
+    g.save(&ShutdownSettings::force_close, f.checked(kForce));
+    g.save(&ShutdownSettings::countdown_on, f.checked(kCountdownOn));
+    g.save(&ShutdownSettings::countdown_seconds, f.text(kCountdownBox));
+    g.save(&ShutdownSettings::mode, f.selected(kModes) + 1);
+    g.save(&ShutdownSettings::sound_on, f.checked(kSoundOn));
+    g.save(&ShutdownSettings::sound_path, f.text(kSoundPath));
 }
 
 void SettingsDialog::ok() {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "app/globals.h"
+#include "config/globals.h"
 #include "platform/platform.h"
 #include "ui/form.h"
 #include "ui/open_forms.h"
@@ -71,8 +71,6 @@ class SettingsDialog {
     void save_reminder_page();
     void save_shutdown_page();
     void close();
-    std::string read(std::string_view section, std::string_view key) const;
-    void write(std::string_view section, std::string_view key, std::string_view value) const;
 
     Context context_;
     std::unique_ptr<ListedForm> form_;

@@ -226,20 +226,22 @@ TEST_F(HeartTest, AutoHideTimerRunsOnlyWhileASwitchIsOn) {
 TEST(AutoHideTick, DigitalWindowOnlyWhileOpenAndSwitchedOn) {
     testing::TempDir dir;
     HeadlessPlatform platform;
-    const std::string config = dir.file("config.ini");
+    Globals globals;
+    globals.config_path = dir.file("config.ini");
+    const std::string& config = globals.config_path;
     config_write(config, "数字钟配置", "自动隐藏", "真");
     const WindowId analog = platform.create_window({"", {0, 300, 164, 164}});
     const WindowId digital = platform.create_window({"", {0, 500, 120, 40}});
     platform.set_cursor({600, 400});
-    autohide_tick(platform, config, analog, kNoWindow);  // the digital clock is closed
+    autohide_tick(platform, globals, analog, kNoWindow);  // the digital clock is closed
     EXPECT_EQ(platform.window_rect(analog).left, 0);     // the analog clock's switch is off
     EXPECT_EQ(platform.window_rect(digital).left, 0);
-    autohide_tick(platform, config, analog, digital);
+    autohide_tick(platform, globals, analog, digital);
     EXPECT_EQ(platform.window_rect(analog).left, 0);
     EXPECT_EQ(platform.window_rect(digital).left, -118);
     config_write(config, "数字钟配置", "自动隐藏", "假");
     platform.set_cursor({1, 510});
-    autohide_tick(platform, config, analog, digital);
+    autohide_tick(platform, globals, analog, digital);
     EXPECT_EQ(platform.window_rect(digital).left, -118);
 }
 

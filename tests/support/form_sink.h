@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/globals.h"
 #include "config/gb18030.h"
+#include "config/globals.h"
 #include "platform/headless/headless_platform.h"
 #include "support/quiet_sink.h"
 #include "support/temp_dir.h"

@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <ctime>
 #include <string>
 
 namespace horalune::files {
@@ -42,9 +44,31 @@ void sync_parent_folder(const std::string& path) {
     ::close(fd);
 }
 
+std::atomic<std::uint64_t> reads{0};
+
+std::int64_t nanoseconds(const timespec& t) {
+    return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
 }  // namespace
 
+std::uint64_t read_count() {
+    return reads.load(std::memory_order_relaxed);
+}
+
+Look look(const std::string& path) {
+    Look result;
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    result.now_ns = nanoseconds(now);
+    struct stat st {};
+    if (::stat(native(path).c_str(), &st) != 0) return result;
+    result.stamp = {true, static_cast<std::uint64_t>(st.st_size), nanoseconds(st.st_mtim)};
+    return result;
+}
+
 std::optional<std::string> read_all(const std::string& path) {
+    reads.fetch_add(1, std::memory_order_relaxed);
     const int fd = ::open(native(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat st {};

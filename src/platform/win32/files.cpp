@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 
 #include "platform/win32/wide.h"
 
@@ -55,9 +56,40 @@ bool write_and_flush(const std::wstring& tmp, std::string_view bytes) {
     return file.close();
 }
 
+std::atomic<std::uint64_t> reads{0};
+
+// A FILETIME (100 ns since 1601) as nanoseconds since 1970.
+std::int64_t nanoseconds(const FILETIME& t) {
+    constexpr std::int64_t k1601To1970 = 116444736000000000;
+    const std::int64_t ticks = static_cast<std::int64_t>(
+        (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime);
+    return (ticks - k1601To1970) * 100;
+}
+
 }  // namespace
 
+std::uint64_t read_count() {
+    return reads.load(std::memory_order_relaxed);
+}
+
+Look look(const std::string& path) {
+    Look result;
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    result.now_ns = nanoseconds(now);
+    if (path.empty()) return result;
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(widen_path(path).c_str(), GetFileExInfoStandard, &data)) {
+        return result;
+    }
+    const std::uint64_t size =
+        (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    result.stamp = {true, size, nanoseconds(data.ftLastWriteTime)};
+    return result;
+}
+
 std::optional<std::string> read_all(const std::string& path) {
+    reads.fetch_add(1, std::memory_order_relaxed);
     if (path.empty()) return std::nullopt;
     const std::wstring wide = widen_path(path);
     Handle file(CreateFileW(wide.c_str(), GENERIC_READ,

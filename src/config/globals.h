@@ -1,9 +1,12 @@
-// The program-wide values, owned by the application object.
+// The program-wide values, owned by the application object, and the settings of the
+// config.ini they name.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+
+#include "config/settings_file.h"
 
 namespace horalune {
 
@@ -18,6 +21,18 @@ struct Globals {
     std::array<std::int32_t, 3> hand_width{};   // pen width
     std::int16_t dial_elapsed = 0;              // seconds counted by the dial-up window
     std::uint8_t shutdown_countdown = 0;        // seconds left in the shutdown prompt
+
+    // config.ini at config_path, read again only when it may have changed.
+    SettingsFile config;
+
+    // The settings as they are in the file now.
+    const Settings& settings() { return config.current(config_path); }
+
+    // Stores one setting in the file, e.g. save(&ClockSettings::auto_hide, true).
+    template <class Part, class T, class V>
+    void save(T Part::*field, const V& value) {
+        config.save(config_path, field, value);
+    }
 };
 
 }  // namespace horalune
