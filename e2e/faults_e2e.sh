@@ -112,7 +112,7 @@ dx=$X
 dy=$Y
 type_password() {  # $1: text, $2: screenshot name
     xdotool mousemove $((dx + 150)) $((dy + 113)) click 1
-    xdotool key ctrl+a BackSpace
+    xdotool key End shift+Home BackSpace
     [ -z "$1" ] || xdotool type --delay 40 "$1"
     sleep 0.5
     shot "$2"
