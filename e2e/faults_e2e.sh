@@ -128,4 +128,50 @@ awk -v c="$typed" 'BEGIN { exit !(c > 2) }' || e2e_fail "the password box shows 
 awk -v c="$change" 'BEGIN { exit !(c < 0.5) }' ||
     e2e_fail "the password box shows its text ($shots/password-wide.png)"
 echo "ok: the password box masks what is typed ($shots/password-wide.png)"
+
+# 3. The tray icon (in Wine's tray window at the top left): a left click brings back a clock
+# hidden through the menu; while the about window is open it only brings that window forward.
+kill "$clock_pid" 2>/dev/null || true
+write_config "[其它]
+跳动的心=假"
+start_clock
+sleep 2
+eval "$(xdotool getwindowgeometry --shell "$clock")"
+cx=$X
+cy=$Y
+config_has() { iconv -f GBK -t UTF-8 "$prog/config.ini" | tr -d '\r' | grep -qx "$1"; }
+menu_at() {  # $1: row of the item below the menu's top (the menu opens at the pointer)
+    xdotool mousemove $((cx + 60)) $((cy + 60)) click 3
+    sleep 0.8
+    shot "menu-$1"
+    xdotool mousemove $((cx + 100)) $((cy + 60 + $1)) click 1
+    sleep 1
+}
+tray=$(xdotool search --onlyvisible --name '^Wine System Tray$' | head -n 1) ||
+    e2e_fail "no tray window"
+eval "$(xdotool getwindowgeometry --shell "$tray")"
+tray_x=$((X + 12))
+tray_y=$((Y + 31))
+menu_at 54  # "隐藏时钟", item 4
+xdotool search --onlyvisible --name '^Horalune$' >/dev/null 2>&1 &&
+    e2e_fail "隐藏时钟 did not hide the clock ($shots/menu-54.png)"
+config_has "时钟状态=隐藏" || e2e_fail "隐藏时钟 did not write 时钟状态=隐藏"
+xdotool mousemove "$tray_x" "$tray_y" click 1
+e2e_wait_window Horalune 5 >/dev/null || e2e_fail "a left click on the tray icon left the clock hidden"
+config_has "时钟状态=显示" || e2e_fail "the tray click did not write 时钟状态=显示"
+shot tray-shown
+echo "ok: a left click on the tray icon brought the hidden clock back ($shots/tray-shown.png)"
+menu_at 200  # "关于", item 14
+e2e_wait_window '关于 Horalune' 5 >/dev/null || e2e_fail "the about window did not open"
+menus=$(traced 'menu shown')
+xdotool mousemove "$tray_x" "$tray_y" click 3
+sleep 1
+xdotool mousemove $((cx + 60)) $((cy + 60)) click 3
+sleep 1
+shot modal-held
+[ "$(traced 'menu shown')" -eq "$menus" ] ||
+    e2e_fail "a menu opened while the about window was open ($shots/modal-held.png)"
+[ "$(traced 'modal window brought forward')" -ge 2 ] ||
+    e2e_fail "the about window was not brought forward"
+echo "ok: while the about window was open the tray icon and the clock only brought it forward"
 echo "faults_e2e: all checks passed"

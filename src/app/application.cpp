@@ -95,7 +95,7 @@ void Application::load_hand_settings() {
 void Application::restore_windows() {
     if (read(cfg::kOther, cfg::kDigitalState) == cfg::kShown) open_digital_clock();
     if (read(cfg::kOther, cfg::kClockState) == cfg::kShown) analog_->form().show(true);
-    // The analog clock is made visible whatever the file says: the items name what they do.
+    // The clock was created visible: the items name what they do to the windows as they are.
     name_show_items();
 }
 

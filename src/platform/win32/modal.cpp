@@ -98,6 +98,7 @@ void Win32Platform::activate_window(WindowId window) {
 
 bool Win32Platform::activate_modal() {
     if (modal_stack_.empty()) return false;
+    trace("modal window brought forward");
     const WindowId innermost = modal_stack_.back();
     if (innermost != kNoWindow) {
         // A modal window run unseen stays unseen.
