@@ -164,14 +164,17 @@ echo "ok: a left click on the tray icon brought the hidden clock back ($shots/tr
 menu_at 200  # "关于", item 14
 e2e_wait_window '关于 Horalune' 5 >/dev/null || e2e_fail "the about window did not open"
 menus=$(traced 'menu shown')
+forward=$(traced 'modal window brought forward')
 xdotool mousemove "$tray_x" "$tray_y" click 3
 sleep 1
+by_tray=$(($(traced 'modal window brought forward') - forward))
 xdotool mousemove $((cx + 60)) $((cy + 60)) click 3
 sleep 1
+by_face=$(($(traced 'modal window brought forward') - forward - by_tray))
 shot modal-held
+echo "about window: brought forward $by_tray times by the tray icon, $by_face by the clock"
 [ "$(traced 'menu shown')" -eq "$menus" ] ||
     e2e_fail "a menu opened while the about window was open ($shots/modal-held.png)"
-[ "$(traced 'modal window brought forward')" -ge 2 ] ||
-    e2e_fail "the about window was not brought forward"
+[ "$by_tray" -ge 1 ] && [ "$by_face" -ge 1 ] || e2e_fail "the about window was not brought forward"
 echo "ok: while the about window was open the tray icon and the clock only brought it forward"
 echo "faults_e2e: all checks passed"
