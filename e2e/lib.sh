@@ -125,4 +125,6 @@ e2e_prepare_program() {
     prog="$E2E_WORK/prog"
     mkdir -p "$prog"
     cp -r "$bin/." "$prog/"
+    # The scripts start from no settings at all, as before a default config.ini was shipped.
+    rm -f "$prog/config.ini"
 }

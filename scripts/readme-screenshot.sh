@@ -1,6 +1,7 @@
 #!/bin/bash
 # Refreshes docs/horalune.png, the picture of the running clock that the README shows: the
-# real horalune.exe under Wine on a private Xvfb, at ten past ten, hovering nothing.
+# real horalune.exe under Wine on a private Xvfb, as freshly installed (the shipped default
+# config.ini), at ten past ten, hovering nothing.
 set -eu
 . "$(dirname "$0")/../e2e/lib.sh"
 bin="$E2E_ROOT/build/mingw/bin"
@@ -9,18 +10,9 @@ e2e_start_display
 prog="$E2E_WORK/prog"
 mkdir -p "$prog"
 cp -r "$bin/." "$prog/"
-printf '%s' "[时钟配置]
-时针颜色=4210752
-分针颜色=4210752
-秒针颜色=255
-时针宽度=3
-分针宽度=2
-秒针宽度=1
-时针长度=45
-分针长度=33
-秒针长度=33
-风格=${1:-6}
-底图=默认${2:-2}" | sed 's/$/\r/' | iconv -f UTF-8 -t GBK >"$prog/config.ini"
+# The default config.ini as shipped, whatever running the program in bin made of that copy.
+cp "$E2E_ROOT/build/mingw/generated/config.ini" "$prog/config.ini" ||
+    e2e_fail "no default config.ini was generated"
 wineserver -k 2>/dev/null || true
 # A light desktop behind the clock, as most users have.
 xsetroot -solid '#dfe7ef' 2>/dev/null || true

@@ -94,6 +94,10 @@ void AnalogWindow::set_button_icon(int n, std::optional<Image> picture) {
     buttons_[n - 1].icon = std::move(picture);
 }
 
+void AnalogWindow::set_button_tooltip(int n, std::string text) {
+    buttons_[n - 1].tooltip = std::move(text);
+}
+
 void AnalogWindow::set_button_handlers(int n, ButtonHandler click, ButtonHandler right_button) {
     buttons_[n - 1].click = std::move(click);
     buttons_[n - 1].right_button = std::move(right_button);
@@ -131,6 +135,12 @@ void AnalogWindow::pointer_at(std::optional<std::pair<int, int>> point) {
     }
     if (hovered == hovered_) return;
     hovered_ = hovered;
+    if (hovered != 0) {
+        form_.platform().set_tooltip(form_.window(), button_control(hovered).rect,
+                                     buttons_[hovered - 1].tooltip);
+    } else {
+        form_.platform().set_tooltip(form_.window(), {}, {});
+    }
     refresh();
 }
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "ui/canvas.h"
@@ -45,11 +46,13 @@ class AnalogWindow {
     const std::optional<Image>& button_face(int n) const { return buttons_[n - 1].face; }
     const std::optional<Image>& button_icon(int n) const { return buttons_[n - 1].icon; }
     void set_button_handlers(int n, ButtonHandler click, ButtonHandler right_button);
+    // Button n's tooltip, shown by the desktop while the pointer rests on it; empty: none.
+    void set_button_tooltip(int n, std::string text);
 
     // Mouse input on the buttons; return true when the button took it.
     bool button_mouse_down(MouseButton b, int x, int y);
     bool button_mouse_up(MouseButton b, int x, int y);
-    // The pointer moved or left: a button under it shows its icon.
+    // The pointer moved or left: a button under it shows its icon and offers its tooltip.
     void pointer_at(std::optional<std::pair<int, int>> point);
     int hovered_button() const { return hovered_; }
 
@@ -69,6 +72,7 @@ class AnalogWindow {
     struct Button {
         std::optional<Image> face, icon;
         ButtonHandler click, right_button;
+        std::string tooltip;
     };
     const Control& button_control(int n) const;
 

@@ -39,6 +39,7 @@ void load_button_icons(AnalogWindow& window, const std::string& program_dir) {
     const auto records = load_icon_store(store_path(program_dir));
     for (int n = 1; n <= analog_names::kButtonCount; ++n) {
         window.set_button_icon(n, records ? decode_picture((*records)[n - 1].icon) : std::nullopt);
+        window.set_button_tooltip(n, records ? (*records)[n - 1].tooltip : std::string());
     }
     window.refresh();
 }

@@ -27,7 +27,7 @@ struct ButtonContext {
 // Button n's face picture from field `style` of record n of the store (no picture when the
 // style is neither 5 nor 6, or the store is missing or damaged).
 void load_button_faces(AnalogWindow& window, const std::string& program_dir, int style);
-// Button n's hover picture from field `图标` of record n.
+// Button n's hover picture from field `图标` of record n, and its tooltip from `提示文字`.
 void load_button_icons(AnalogWindow& window, const std::string& program_dir);
 // All twelve buttons raise button 1's click and right-button handlers, which tell the buttons
 // apart by their tag.

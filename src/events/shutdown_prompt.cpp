@@ -63,6 +63,10 @@ std::string_view power_sentence(PowerMode mode) {
     return "秒后将转入睡眠！";
 }
 
+std::string count_sentence(std::uint8_t left, PowerMode mode) {
+    return std::to_string(left) + std::string(power_sentence(mode));
+}
+
 ShutdownPrompt::ShutdownPrompt(Platform& platform, Globals& globals, OpenForms& forms)
     : platform_(platform), globals_(globals), forms_(forms) {}
 
@@ -73,14 +77,21 @@ ShutdownPrompt::~ShutdownPrompt() {
 void ShutdownPrompt::run() {
     // Made hidden from the start rather than shown and hidden again.
     const bool shown = read(cfg::kCountdownOn) != cfg::kFalse;
-    form_ = std::make_unique<ListedForm>(forms_, platform_, shutdown_prompt_design(), shown);
     globals_.shutdown_countdown =
         static_cast<std::uint8_t>(to_integer(read(cfg::kCountdownSeconds)));
+    // Made with the real count and the mode's sentence, so its first second tells the truth.
+    const std::string count = std::to_string(globals_.shutdown_countdown);
+    const std::string sentence = count_sentence(globals_.shutdown_countdown, current_mode());
+    WindowDesign design = shutdown_prompt_design();
+    for (ControlDesign& control : design.controls) {
+        if (control.name == kSeconds) control.caption = count;
+        if (control.name == kSentence) control.caption = sentence;
+    }
+    form_ = std::make_unique<ListedForm>(forms_, platform_, design, shown);
 
     Form& f = *form_;
     f.on_timer(kTimer, [this] { count_down(); });
-    f.on_control(kRunNow, ControlEvent::clicked,
-                 [this] { power_operation(power_mode_of(to_integer(read(cfg::kShutdownMode)))); });
+    f.on_control(kRunNow, ControlEvent::clicked, [this] { power_operation(current_mode()); });
     f.on_control(kCancel, ControlEvent::clicked, [this] {
         platform_.end_modal(form_->window());
         close();
@@ -91,13 +102,16 @@ void ShutdownPrompt::run() {
 
 void ShutdownPrompt::count_down() {
     const std::uint8_t left = --globals_.shutdown_countdown;
-    const PowerMode mode = power_mode_of(to_integer(read(cfg::kShutdownMode)));
-    const std::string count = std::to_string(left);
-    form_->set_text(kSeconds, count);
-    form_->set_text(kSentence, count + std::string(power_sentence(mode)));
+    const PowerMode mode = current_mode();
+    form_->set_text(kSeconds, std::to_string(left));
+    form_->set_text(kSentence, count_sentence(left, mode));
     if (is_on(read(cfg::kSoundOn))) platform_.play_sound(read(cfg::kSoundPath), false);
     // The prompt stays open: should the machine keep running, the count goes on from 255.
     if (left == 0) power_operation(mode);
+}
+
+PowerMode ShutdownPrompt::current_mode() const {
+    return power_mode_of(to_integer(read(cfg::kShutdownMode)));
 }
 
 void ShutdownPrompt::power_operation(PowerMode mode) {

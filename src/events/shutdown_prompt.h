@@ -3,6 +3,7 @@
 // up. Modal, and kept hidden while it counts when the user asked for no prompt.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ const WindowDesign& shutdown_prompt_design();
 PowerMode power_mode_of(int stored);
 // What follows the count in the prompt, e.g. "秒后将关闭系统！".
 std::string_view power_sentence(PowerMode mode);
+// The prompt's sentence for `left` seconds, e.g. "14秒后将注销登录！".
+std::string count_sentence(std::uint8_t left, PowerMode mode);
 
 class ShutdownPrompt {
   public:
@@ -44,6 +47,7 @@ class ShutdownPrompt {
 
   private:
     void count_down();
+    PowerMode current_mode() const;  // the stored 关机方式, read anew each time
     void power_operation(PowerMode mode);
     void close();
     std::string read(std::string_view key) const;  // of section 定时关机

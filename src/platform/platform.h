@@ -203,6 +203,10 @@ class Platform {
     // Lets the window manager move the window with the mouse, as if its title bar had been
     // pressed (the left button is down); returns when the user lets go.
     virtual void begin_window_drag(WindowId window) = 0;
+    // The window's one tooltip: while the mouse rests on `area` (window coordinates) the
+    // desktop shows `text` after its usual delay, until the mouse leaves the area or a button
+    // is pressed. An empty text takes the tooltip away (and hides it if shown).
+    virtual void set_tooltip(WindowId window, const Rect& area, const std::string& text) = 0;
     // Pops up a menu at the mouse position and tracks it; the index of the picked item, or -1.
     virtual int popup_menu(WindowId owner, const std::vector<PopupItem>& items) = 0;
     // Adds a native control to the window; returns its id (1, 2, ... per window).

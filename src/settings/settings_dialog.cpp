@@ -268,8 +268,8 @@ void SettingsDialog::save_shutdown_page() {
     using namespace shutdown_page;
     const Form& f = *form_;
     const auto flag = [&f](std::string_view box) { return bool_text(f.checked(box)); };
-    // Saving arms the shutdown whatever the box shows: the box only displays the switch.
-    write(cfg::kShutdown, cfg::kShutdownOn, cfg::kTrue);
+    // The box is the switch: an unticked shutdown must never end the session.
+    write(cfg::kShutdown, cfg::kShutdownOn, flag(kShutdownOn));
     write(cfg::kShutdown, cfg::kShutdownTime,
           time_of_day_text(f.text(kHourBox), f.text(kMinuteBox), f.text(kSecondBox)));
     write(cfg::kShutdown, cfg::kForceClose, flag(kForce));

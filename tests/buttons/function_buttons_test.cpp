@@ -1,7 +1,13 @@
-// The function buttons on the headless desktop: what a click and a right click do, by record.
+// The function buttons on the headless desktop: what a click and a right click do, by record,
+// and the tooltip each shows while the pointer rests on it.
+#include "buttons/function_buttons.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "buttons/icon_store.h"
+#include "platform/files.h"
 #include "support/app_fixture.h"
 #include "support/bmp.h"
 
@@ -144,6 +150,98 @@ TEST_F(FunctionButtonsTest, DamagedOrMissingStoreLeavesButtonsWithoutEffect) {
         EXPECT_TRUE(platform.started_processes().empty());
         EXPECT_TRUE(platform.sound_log().empty());
     }
+}
+
+}  // namespace
+}  // namespace horalune
+
+namespace horalune {
+namespace {
+
+class ButtonTooltipTest : public FunctionButtonsTest {
+  protected:
+    void write_tooltips(const std::vector<std::string>& texts) {
+        std::vector<IconRecord> records(12);
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            records[i].command = "app" + std::to_string(i + 1) + ".exe";
+            records[i].icon = bmp_of(200, 0, 0);
+            if (i < texts.size()) records[i].tooltip = texts[i];
+        }
+        ASSERT_TRUE(save_icon_store(icon_store_path(dir.path(), kIconStoreName), records));
+    }
+    WindowId window() { return analog().form().window(); }
+    void hover(int n) {
+        const auto [x, y] = centre(n);
+        platform.mouse_move(window(), x, y);
+    }
+    std::string shown() { return platform.tooltip_shown(window()); }
+    static constexpr std::int64_t kDelay = HeadlessPlatform::kTooltipDelayMs;
+};
+
+TEST_F(ButtonTooltipTest, RestingOnAButtonShowsItsTextAfterTheDelay) {
+    write_tooltips({"记事本", "计算器", "", "画图"});
+    start();
+    const struct {
+        int button;
+        const char* text;  // empty: nothing shows, however long the pointer rests
+    } cases[] = {{1, "记事本"}, {2, "计算器"}, {3, ""}, {4, "画图"}, {12, ""}};
+    for (const auto& c : cases) {
+        hover(c.button);
+        EXPECT_EQ(shown(), "") << c.button;  // not at once
+        platform.advance(kDelay - 1);
+        EXPECT_EQ(shown(), "") << c.button;
+        platform.advance(1);
+        EXPECT_EQ(shown(), c.text) << c.button;
+        platform.advance(3000);
+        EXPECT_EQ(shown(), c.text) << c.button;  // stays while the pointer rests
+        // The tip belongs to the button under the pointer.
+        EXPECT_EQ(platform.tooltip(window()).area,
+                  analog().form().controls()[static_cast<std::size_t>(c.button)].rect);
+    }
+}
+
+TEST_F(ButtonTooltipTest, LeavingTheButtonOrPressingItHidesTheTip) {
+    write_tooltips({"记事本", "计算器"});
+    start();
+    const Point face = face_point();
+    const std::function<void()> leave_ways[] = {
+        [&] { platform.mouse_move(window(), face.x, face.y); },  // onto the bare face
+        [&] { platform.mouse_leave(window()); },                 // off the window
+    };
+    for (const auto& leave : leave_ways) {
+        hover(1);
+        platform.advance(kDelay);
+        ASSERT_EQ(shown(), "记事本");
+        leave();
+        EXPECT_EQ(shown(), "");
+        EXPECT_EQ(platform.tooltip(window()).text, "");  // taken away, not just out of reach
+        platform.advance(kDelay * 4);
+        EXPECT_EQ(shown(), "");
+    }
+    // A press hides it; the click still runs the command.
+    hover(2);
+    platform.advance(kDelay);
+    ASSERT_EQ(shown(), "计算器");
+    click(2);
+    EXPECT_EQ(shown(), "");
+    EXPECT_EQ(platform.started_processes().back(), "app2.exe");
+}
+
+TEST_F(ButtonTooltipTest, EditedTextsAndAMissingStore) {
+    write_tooltips({"记事本"});
+    start();
+    write_tooltips({"我的记事本"});
+    load_button_icons(analog(), dir.path());  // as saving the button page does
+    hover(1);
+    platform.advance(kDelay);
+    EXPECT_EQ(shown(), "我的记事本");
+
+    platform.mouse_leave(window());
+    ASSERT_TRUE(files::remove(icon_store_path(dir.path(), kIconStoreName)));
+    load_button_icons(analog(), dir.path());
+    hover(1);
+    platform.advance(kDelay * 2);
+    EXPECT_EQ(shown(), "");
 }
 
 }  // namespace

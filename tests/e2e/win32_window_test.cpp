@@ -1,9 +1,11 @@
 // The Win32 back-end's windows and event loop, run for real under Wine (needs a display):
 // geometry, input in client coordinates, the mouse leaving, swallowed keys and vetoed closes,
-// plain and wall-clock aligned timers, painting and the cut-out shape.
+// plain and wall-clock aligned timers, painting and the cut-out shape, the window's tooltip.
 #ifdef _WIN32
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <string>
@@ -159,6 +161,50 @@ TEST_F(Win32WindowTest, LeavingTheWindowIsReportedOncePerVisit) {
     }
     pump_until([] { return false; }, 200);  // nothing more trickles in
     EXPECT_EQ(sink.count("leave"), 2);
+}
+
+// The tooltip control the window owns, or null.
+HWND tooltip_of(HWND owner) {
+    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip != nullptr;
+         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+        if (GetWindow(tip, GW_OWNER) == owner) return tip;
+    }
+    return nullptr;
+}
+
+TEST_F(Win32WindowTest, TooltipHoldsOneToolThatFollowsTheAreaAndShowsOnRest) {
+    ASSERT_TRUE(open(Rect{100, 100, 164, 164}, true));
+    const struct {
+        Rect area;
+        const wchar_t* text;
+    } steps[] = {{{100, 8, 32, 32}, L"打开记事本。"}, {{124, 32, 32, 32}, L"打开计算器。"}};
+    for (const auto& step : steps) {
+        platform->set_tooltip(window, step.area, narrow(step.text));
+        const HWND tip = tooltip_of(hwnd);
+        ASSERT_NE(tip, nullptr);
+        EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+        wchar_t text[80] = {};
+        TTTOOLINFOW tool{};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = hwnd;
+        tool.uId = 1;
+        tool.lpszText = text;
+        ASSERT_TRUE(SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)));
+        EXPECT_EQ(tool.rect.left, step.area.left);
+        EXPECT_EQ(tool.rect.bottom, step.area.top + step.area.height);
+        tool.lpszText = text;
+        SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_EQ(std::wstring(text), step.text);
+        // Resting on the area shows the tip after the desktop's delay.
+        SetCursorPos(100 + step.area.left + 10, 100 + step.area.top + 10);
+        EXPECT_TRUE(pump_until([&] { return IsWindowVisible(tip) != FALSE; }, 4000));
+    }
+    const HWND tip = tooltip_of(hwnd);
+    platform->set_tooltip(window, {}, {});
+    EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 0);
+    EXPECT_FALSE(IsWindowVisible(tip));
+    platform->destroy_window(window);
+    EXPECT_FALSE(IsWindow(tip));  // it went with its window
 }
 
 TEST_F(Win32WindowTest, DragMovesTheWindowWithTheMouseUntilTheButtonGoesUp) {

@@ -31,6 +31,12 @@ class ShutdownPromptTest : public testing::FormTest {
     }
     void seconds(int n) { platform.advance(n * 1000LL); }
     std::string number() { return prompt.form()->text(kSeconds); }
+    // What the desktop shows of a label of the prompt.
+    std::string shown(std::string_view name) {
+        const Form& f = *prompt.form();
+        const auto id = static_cast<std::size_t>(f.control(name).native_id);
+        return platform.window(f.window())->controls[id - 1].caption;
+    }
     std::string sentence() { return prompt.form()->text(kSentence); }
     const auto& power() const { return platform.power_calls(); }
     std::size_t plays() const {
@@ -51,8 +57,8 @@ TEST_F(ShutdownPromptTest, CountsDownAndShutsDownAtTheShutdownTime) {
         "声音路径=C:\\tick.wav\n");
     run([&](Form& f) {
         EXPECT_TRUE(platform.window_visible(f.window()));
-        EXPECT_EQ(number(), "10");
-        EXPECT_EQ(sentence(), "10秒后将关闭系统");
+        EXPECT_EQ(number(), "30");
+        EXPECT_EQ(sentence(), "30秒后将关闭系统！");
         seconds(1);
         EXPECT_EQ(number(), "29");
         EXPECT_EQ(sentence(), "29秒后将关闭系统！");
@@ -74,6 +80,37 @@ TEST_F(ShutdownPromptTest, CountsDownAndShutsDownAtTheShutdownTime) {
         ASSERT_EQ(power().size(), 2u);
         EXPECT_EQ(to_local_ms(power()[1].at) - to_local_ms(power()[0].at), 256'000);
     });
+}
+
+TEST_F(ShutdownPromptTest, FirstSecondShowsTheRealCountAndTheModesSentence) {
+    const struct {
+        const char* mode;
+        const char* stored;  // 倒计时间
+        const char* count;   // from the moment the prompt appears
+        const char* sentence;
+        const char* next;  // one second later
+    } cases[] = {
+        {"3", "15", "15", "15秒后将注销登录！", "14秒后将注销登录！"},
+        {"1", "10", "10", "10秒后将关闭系统！", "9秒后将关闭系统！"},
+        {"2", "60", "60", "60秒后将重新启动！", "59秒后将重新启动！"},
+        {"4", "5", "5", "5秒后将转入睡眠！", "4秒后将转入睡眠！"},
+        {"", "300", "44", "44秒后将转入睡眠！", "43秒后将转入睡眠！"},  // low eight bits
+        {"1", "", "0", "0秒后将关闭系统！", "255秒后将关闭系统！"},
+    };
+    for (const auto& c : cases) {
+        write_config(std::string("[定时关机]\n倒计时间=") + c.stored + "\n关机方式=" + c.mode +
+                     "\n");
+        run([&](Form& f) {
+            // Created with these texts: the first window the desktop saw already shows them.
+            EXPECT_EQ(number(), c.count) << c.mode << "/" << c.stored;
+            EXPECT_EQ(sentence(), c.sentence) << c.mode << "/" << c.stored;
+            EXPECT_EQ(shown(kSeconds), c.count) << c.mode << "/" << c.stored;
+            EXPECT_EQ(shown(kSentence), c.sentence) << c.mode << "/" << c.stored;
+            EXPECT_TRUE(platform.window_visible(f.window()));
+            seconds(1);
+            EXPECT_EQ(sentence(), c.next) << c.mode << "/" << c.stored;
+        });
+    }
 }
 
 TEST_F(ShutdownPromptTest, ModeAndForceAsStored) {

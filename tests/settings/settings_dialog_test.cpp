@@ -157,13 +157,14 @@ TEST_F(SettingsDialogTest, TimeCheckStopsOutOfRangeTimes) {
     }
 }
 
-TEST_F(SettingsDialogTest, ShutdownPageArmsOnEverySaveAndWritesWhatIsShown) {
+TEST_F(SettingsDialogTest, ShutdownPageWritesWhatIsShown) {
     write_config("[定时关机]\n是否定时关机=假\n倒计时间=30秒\n");
     auto d = open(3);
     EXPECT_FALSE(d.form.checked(sp::kShutdownOn));
     EXPECT_EQ(d.form.selected(sp::kModes), -1);  // no 关机方式: no way current
     EXPECT_EQ(d.form.text(sp::kCountdownBox), "30秒");
     d.type(sp::kCountdownBox, "45 ");
+    d.tick(sp::kShutdownOn, true);
     d.press(settings::kOk);
     EXPECT_EQ(read("定时关机", "是否定时关机"), "真");
     EXPECT_EQ(read("定时关机", "关机方式"), "0");
@@ -179,6 +180,30 @@ TEST_F(SettingsDialogTest, ShutdownPageArmsOnEverySaveAndWritesWhatIsShown) {
     EXPECT_EQ(count_of("关机方式="), 1u);  // two saves, one line per key
     EXPECT_EQ(count_of("是否定时关机="), 1u);
     EXPECT_TRUE(app->settings_dialog_open());
+}
+
+// The box is the switch: an unticked timed shutdown is never armed by saving the page.
+TEST_F(SettingsDialogTest, ShutdownSwitchFollowsTheBox) {
+    const struct {
+        const char* stored;  // 是否定时关机 before
+        bool ticked;         // the box when saved
+        const char* save;    // 功德圆满 or 立竿见影
+        const char* after;
+    } cases[] = {
+        {"假", false, "ok", "假"},    {"假", true, "ok", "真"},   {"真", false, "ok", "假"},
+        {"真", true, "ok", "真"},     {"", false, "apply", "假"}, {"", true, "apply", "真"},
+        {"真", false, "apply", "假"},
+    };
+    for (const auto& c : cases) {
+        write_config(std::string("[定时关机]\n是否定时关机=") + c.stored + "\n关机方式=3\n");
+        auto d = open(3);
+        d.tick(sp::kShutdownOn, c.ticked);
+        d.press(std::string(c.save) == "ok" ? settings::kOk : settings::kApply);
+        EXPECT_EQ(read("定时关机", "是否定时关机"), c.after) << c.stored << c.ticked << c.save;
+        EXPECT_EQ(read("定时关机", "关机方式"), "3");
+        EXPECT_EQ(count_of("是否定时关机="), 1u);
+        if (app->settings_dialog_open()) app->settings_dialog()->cancel();
+    }
 }
 
 TEST_F(SettingsDialogTest, ForceBoxAsksBeforeItIsTicked) {

@@ -1,6 +1,7 @@
 // assetgen <generated_dir> <bin_dir>: draws the program's built-in pictures and writes them,
 // plus the C++ source that embeds them, into generated_dir. bin_dir receives the files
-// shipped beside the executable. Same output bytes on every run.
+// shipped beside the executable (the icon store, icon.bmp, the default config.ini). Same output
+// bytes on every run.
 #include <exception>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,7 @@
 #include <string>
 
 #include "buttons/icon_store.h"
+#include "default_config.h"
 #include "embed.h"
 #include "encoders.h"
 #include "pictures.h"
@@ -72,6 +74,11 @@ int main(int argc, char** argv) {
         write_file(bin / std::u8string(store_name.begin(), store_name.end()),
                    shipped_icon_store(background1, background2));
         write_file(bin / "icon.bmp", encode_bmp24(preset_strip()));
+        // Kept pristine in generated_dir for packages: the copy beside the program is the
+        // developer's to change by running it.
+        write_default_config((generated / "config.ini").string());
+        fs::copy_file(generated / "config.ini", bin / "config.ini",
+                      fs::copy_options::overwrite_existing);
     } catch (const std::exception& e) {
         std::cerr << "assetgen: " << e.what() << '\n';
         return 1;

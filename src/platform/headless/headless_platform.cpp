@@ -59,6 +59,7 @@ void HeadlessPlatform::advance(std::int64_t ms) {
 }
 
 void HeadlessPlatform::mouse_down(WindowId w, MouseButton b, int x, int y) {
+    if (const auto t = tooltips_.find(w); t != tooltips_.end()) t->second.dismissed = true;
     if (live(w) && sink_) sink_->on_mouse_down(w, b, x, y);
 }
 

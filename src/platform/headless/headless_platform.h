@@ -144,6 +144,16 @@ class HeadlessPlatform : public Platform {
     const WindowState* window(WindowId w) const;
     // The text a control shows on screen: a password box shows a bullet per character.
     std::string displayed_text(WindowId w, int control) const;
+    // The tooltip the desktop shows now over the window: its text once the pointer has rested
+    // in the tooltip's area for kTooltipDelayMs; empty otherwise.
+    static constexpr std::int64_t kTooltipDelayMs = 500;
+    std::string tooltip_shown(WindowId w) const;
+    // The tooltip as the program last set it (empty text: none).
+    struct Tooltip {
+        Rect area;
+        std::string text;
+    };
+    Tooltip tooltip(WindowId w) const;
     std::vector<WindowId> live_windows() const;
     int timer_interval(WindowId w, int timer_id) const;
     const std::vector<SoundCall>& sound_log() const { return sounds_; }
@@ -220,6 +230,7 @@ class HeadlessPlatform : public Platform {
     void end_modal(WindowId window) override;
     bool activate_modal() override;
     void open_link(const std::string& target) override { links_.push_back(target); }
+    void set_tooltip(WindowId window, const Rect& area, const std::string& text) override;
     void set_timer(WindowId window, int timer_id, int interval_ms) override;
     void set_aligned_timer(WindowId window, int timer_id, int interval_ms) override;
     void set_event_sink(EventSink* sink) override { sink_ = sink; }
@@ -304,6 +315,16 @@ class HeadlessPlatform : public Platform {
     std::vector<DialCall> dial_calls_;
     std::vector<std::string> processes_, media_commands_, links_;
     std::map<WindowId, std::string> tray_;
+    // A window's tooltip and where the pointer rests on the window, for tooltip_shown().
+    struct TooltipState {
+        Tooltip tool;
+        std::optional<Point> pointer;
+        bool inside = false;             // the pointer lies in the tool's area
+        std::int64_t resting_since = 0;  // virtual ms: the pointer came into the area
+        bool dismissed = false;          // a button was pressed since
+    };
+    void tooltip_pointer(WindowId w, std::optional<Point> pointer);
+    std::map<WindowId, TooltipState> tooltips_;
     std::vector<WindowSpec> window_history_;
     int tray_updates_ = 0;
     int hang_ups_ = 0;

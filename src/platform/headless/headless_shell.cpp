@@ -1,5 +1,5 @@
 // The headless desktop's shell: menus, message boxes, native controls, modal loops, tray,
-// processes and dial-up, all recorded for tests and answered from their scripts.
+// tooltips, processes and dial-up, all recorded for tests and answered from their scripts.
 // Nothing is shown; a modal loop runs its script and then as much virtual time as it needs.
 #include <algorithm>
 #include <cctype>
@@ -10,10 +10,53 @@ namespace horalune {
 
 void HeadlessPlatform::mouse_move(WindowId w, int x, int y) {
     if (live(w) && sink_) sink_->on_mouse_move(w, x, y);
+    tooltip_pointer(w, Point{x, y});
 }
 
 void HeadlessPlatform::mouse_leave(WindowId w) {
     if (live(w) && sink_) sink_->on_mouse_leave(w);
+    tooltip_pointer(w, std::nullopt);
+}
+
+namespace {
+bool contains(const Rect& r, Point p) {
+    return p.x >= r.left && p.y >= r.top && p.x < r.left + r.width && p.y < r.top + r.height;
+}
+}  // namespace
+
+// As a real tooltip control: the delay runs from the moment the pointer comes to rest in the
+// area (or the tool changes under it), and a press hides the tip until the pointer leaves.
+void HeadlessPlatform::tooltip_pointer(WindowId w, std::optional<Point> pointer) {
+    TooltipState& t = tooltips_[w];
+    t.pointer = pointer;
+    const bool inside = pointer && contains(t.tool.area, *pointer);
+    if (inside && !t.inside) t.resting_since = virtual_ms_;
+    if (!inside) t.dismissed = false;
+    t.inside = inside;
+}
+
+void HeadlessPlatform::set_tooltip(WindowId window, const Rect& area, const std::string& text) {
+    if (!live(window)) return;
+    TooltipState& t = tooltips_[window];
+    if (t.tool.text == text && t.tool.area == area) return;
+    t.tool = {area, text};
+    t.inside = false;
+    t.dismissed = false;
+    tooltip_pointer(window, t.pointer);
+}
+
+HeadlessPlatform::Tooltip HeadlessPlatform::tooltip(WindowId w) const {
+    const auto it = tooltips_.find(w);
+    return it == tooltips_.end() ? Tooltip{} : it->second.tool;
+}
+
+std::string HeadlessPlatform::tooltip_shown(WindowId w) const {
+    const auto it = tooltips_.find(w);
+    const WindowState* state = window(w);
+    if (it == tooltips_.end() || state == nullptr || !state->alive || !state->visible) return {};
+    const TooltipState& t = it->second;
+    if (t.tool.text.empty() || !t.inside || t.dismissed) return {};
+    return virtual_ms_ - t.resting_since >= kTooltipDelayMs ? t.tool.text : std::string();
 }
 
 void HeadlessPlatform::tray_click(WindowId owner, MouseButton b) {

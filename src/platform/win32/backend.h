@@ -53,6 +53,8 @@ struct NativeWindow {
     bool modal = false;                   // a run_modal loop runs until end_modal
     std::uint64_t menu_opened_at = 0;     // GetTickCount64() while a popup menu is tracked
     std::optional<std::string> tray_tip;  // set while the window owns a tray icon
+    HWND tooltip = nullptr;               // the window's tooltip control, made on first use
+    bool tool_added = false;              // it holds the window's one tool
 };
 
 class Win32Platform final : public Platform {
@@ -85,6 +87,7 @@ class Win32Platform final : public Platform {
     void end_modal(WindowId window) override;
     bool activate_modal() override;
     void open_link(const std::string& target) override;
+    void set_tooltip(WindowId window, const Rect& area, const std::string& text) override;
     void message_box(WindowId owner, const std::string& text, const std::string& title,
                      MessageIcon icon) override;
     bool ask_ok_cancel(WindowId owner, const std::string& text, const std::string& title,
@@ -166,6 +169,9 @@ class Win32Platform final : public Platform {
 
 // The window procedure of every top-level window (event_loop.cpp).
 LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
+
+// Lets the window's tooltip see a mouse message, so it can show and hide itself (tooltip.cpp).
+void relay_to_tooltip(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam);
 
 // Paints the window's last presented picture (window.cpp).
 void paint(NativeWindow& window);

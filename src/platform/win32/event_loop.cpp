@@ -35,6 +35,11 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
     const int x = GET_X_LPARAM(lparam);
     const int y = GET_Y_LPARAM(lparam);
 
+    if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
+        message == WM_LBUTTONUP || message == WM_RBUTTONUP) {
+        relay_to_tooltip(*window, message, wparam, lparam);
+    }
+
     switch (message) {
         case WM_PAINT:
             paint(*window);
