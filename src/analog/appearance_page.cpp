@@ -1,5 +1,6 @@
 #include "analog/appearance_page.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -14,6 +15,16 @@
 #include "ui/picture.h"
 
 namespace horalune::appearance_page {
+
+FontSpec digital_font_fit(FontSpec font, bool keep_default_height) {
+    // A vertical face ("@" before the name) lays the digits on their side: its upright twin.
+    const auto upright = font.face.find_first_not_of('@');
+    font.face.erase(0, upright == std::string::npos ? font.face.size() : upright);
+    if (!(keep_default_height && font.height <= 0)) {
+        font.height = std::clamp(font.height, kMinFontHeight, kMaxFontHeight);
+    }
+    return font;
+}
 
 namespace {
 
@@ -217,11 +228,14 @@ struct Page {
     void digital_font() {
         DigitalWindow* window = digital();
         if (window == nullptr) return;
-        const auto font = context.platform.choose_font(form.window(), window->font());
+        const auto font = context.platform.choose_font(
+            form.window(), digital_font_fit(window->font(), true), kMinFontHeight, kMaxFontHeight);
         if (!font) return;
-        window->set_font(font->face, font->height);
-        write(&DigitalSettings::font_name, font->face);
-        write(&DigitalSettings::font_size, font->height);
+        const FontSpec chosen = digital_font_fit(*font, false);
+        if (chosen.face.empty()) return;
+        window->set_font(chosen.face, chosen.height);
+        write(&DigitalSettings::font_name, chosen.face);
+        write(&DigitalSettings::font_size, chosen.height);
     }
 
     // The size itself changes by clicks near the digital clock's edges.

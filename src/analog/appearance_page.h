@@ -54,6 +54,14 @@ inline constexpr std::string_view kModePrompt =
 inline constexpr std::string_view kModeInitial = "2";
 inline constexpr std::string_view kSizeHintText = "请单击数字钟周围！";
 
+// The digital clock's font heights the font dialog offers, in pixels: readable, and never wider
+// than a digital clock on the screen.
+inline constexpr int kMinFontHeight = 8;
+inline constexpr int kMaxFontHeight = 200;
+// `font` as the digital clock can show it: an upright face (no "@" before the name) and a
+// height within the limits; with `keep_default_height` no height (0) stays the default.
+FontSpec digital_font_fit(FontSpec font, bool keep_default_height);
+
 // The tab's controls, placed on the tab page.
 std::vector<ControlDesign> controls();
 

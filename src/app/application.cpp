@@ -93,18 +93,21 @@ void Application::load_hand_settings() {
 }
 
 void Application::restore_windows() {
+    const OtherSettings& other = globals_.settings().other;
+    if (other.digital_shown) open_digital_clock();
+    if (other.clock_shown) analog_->form().show(true);
+    // The clock was created visible: the items name what they do to the windows as they are.
+    name_show_items();
+}
+
+void Application::name_show_items() {
     const auto set_both = [this](std::string_view key, std::string_view caption) {
         tray_menu_.item(key).caption = caption;
         digital_menu_.item(key).caption = caption;
     };
-    if (globals_.settings().other.digital_shown) {
-        set_both(menu_text::kShowDigital, menu_text::kHideDigital);
-        open_digital_clock();
-    }
-    if (globals_.settings().other.clock_shown) {
-        set_both(menu_text::kShowClock, menu_text::kHideClock);
-        analog_->form().show(true);
-    }
+    set_both(menu_text::kShowClock,
+             analog_->form().visible() ? menu_text::kHideClock : menu_text::kShowClock);
+    set_both(menu_text::kShowDigital, digital_ ? menu_text::kHideDigital : menu_text::kShowDigital);
 }
 
 void Application::choose_background() {
@@ -134,7 +137,14 @@ void Application::on_timer(WindowId window, int timer_id) {
     }
 }
 
+bool Application::is_clock(WindowId window) const {
+    return (analog_ && window == analog_->form().window()) ||
+           (digital_ && window == digital_->window());
+}
+
 void Application::on_mouse_down(WindowId window, MouseButton button, int x, int y) {
+    // While a modal window is open a press on a clock only brings that window forward.
+    if (is_clock(window) && platform_.activate_modal()) return;
     if (digital_ && window == digital_->window()) {
         // The label fills the digital clock, so a press on the window is a press on its text.
         if (button == MouseButton::left) {
@@ -186,14 +196,19 @@ bool Application::on_key_down(WindowId window, int key) {
 
 void Application::on_tray_click(WindowId owner, MouseButton button) {
     if (!analog_ || owner != analog_->form().window()) return;
+    if (platform_.activate_modal()) return;  // the open modal window comes forward, no more
     if (button == MouseButton::right) {
         pop_up_menu(tray_menu_, owner);
-    } else {
-        platform_.activate_window(owner);
+        return;
     }
+    // The way back to a hidden clock: shown as "显示时钟" shows it, and brought forward.
+    if (!analog_->form().visible()) show_analog_clock(true);
+    platform_.activate_window(owner);
 }
 
 void Application::on_control(WindowId window, int control, ControlEvent event) {
+    // The digital clock's text reports its presses as a control's.
+    if (event == ControlEvent::left_down && is_clock(window) && platform_.activate_modal()) return;
     open_forms_.route_control(window, control, event);
 }
 
@@ -210,6 +225,7 @@ void Application::face_left_pressed() {
 
 void Application::pop_up_menu(Menu& menu, WindowId owner) {
     if (settings_dialog_open()) return;
+    name_show_items();
     std::vector<PopupItem> items;
     for (const MenuItem& item : menu.items()) items.push_back({item.caption, item.checked});
     const int picked = platform_.popup_menu(owner, items);
@@ -283,9 +299,12 @@ void Application::show_about() {
 }
 
 void Application::toggle_analog_clock() {
-    // The caption follows the window's real visibility, whatever it said before.
+    // Toggles the window's real visibility, whatever the items said before.
+    show_analog_clock(!analog_->form().visible());
+}
+
+void Application::show_analog_clock(bool show) {
     Form& form = analog_->form();
-    const bool show = !form.visible();
     form.show(show);
     if (show) {
         // A hidden clock was not drawn, and its heart rested.
@@ -293,9 +312,7 @@ void Application::toggle_analog_clock() {
         if (tray_menu_.item(menu_text::kHeart).checked)
             form.set_interval(kHeartTimer, heart::kStartInterval);
     }
-    const std::string_view caption = show ? menu_text::kHideClock : menu_text::kShowClock;
-    tray_menu_.item(menu_text::kShowClock).caption = caption;
-    digital_menu_.item(menu_text::kShowClock).caption = caption;
+    name_show_items();
     globals_.save(&OtherSettings::clock_shown, show);
 }
 
@@ -311,9 +328,7 @@ void Application::toggle_digital_clock() {
     } else {
         digital_.reset();
     }
-    const std::string_view caption = open ? menu_text::kHideDigital : menu_text::kShowDigital;
-    tray_menu_.item(menu_text::kShowDigital).caption = caption;
-    digital_menu_.item(menu_text::kShowDigital).caption = caption;
+    name_show_items();
     globals_.save(&OtherSettings::digital_shown, open);
     arm_autohide();
 }

@@ -88,6 +88,7 @@ class Application : public EventSink, public TickActions {
     void open_shutdown_prompt() override;
     void set_tray_tip(const std::string& tip) override;
 
+    bool is_clock(WindowId window) const;  // the analog or the digital clock window
     void pop_up_menu(Menu& menu, WindowId owner);
     void run_digital_menu_command(std::string_view item);
     void open_digital_clock();
@@ -95,6 +96,9 @@ class Application : public EventSink, public TickActions {
     void start_up();
     void load_hand_settings();
     void restore_windows();
+    // Both menus' "显示时钟" and "显示数字钟" items name what choosing them does now.
+    void name_show_items();
+    void show_analog_clock(bool show);  // also writes 其它/时钟状态
     void choose_background();
     void exit_routine();
 

@@ -24,6 +24,12 @@ WindowDesign make_design() {
     const auto edit = [](std::string_view name, Rect r) {
         return ControlDesign{name, ControlKind::edit, r};
     };
+    // Masked, so that nobody behind the user reads it off the screen.
+    const auto password_edit = [&edit](std::string_view name, Rect r) {
+        ControlDesign box = edit(name, r);
+        box.password = true;
+        return box;
+    };
     d.controls = {
         label(kTitleStrip, {0, 0, 224, 24}, "★★★带你去上网！★★★"),
         label(kElapsed, {5, 26, 86, 40}, "已用时1秒", false),
@@ -33,7 +39,7 @@ WindowDesign make_design() {
         label("标签2", {10, 70, 90, 24}, "用户帐号："),
         edit(kUser, {94, 71, 120, 20}),
         label("标签3", {10, 101, 90, 24}, "帐号密码："),
-        edit(kPassword, {94, 103, 120, 20}),
+        password_edit(kPassword, {94, 103, 120, 20}),
         label("标签4", {10, 132, 90, 24}, "电话号码："),
         edit(kNumber, {94, 134, 120, 20}),
         {kLater, ControlKind::button, {120, 160, 80, 24}, "以后再来"},

@@ -92,6 +92,7 @@ struct ControlSpec {
     bool visible = true;
     bool enabled = true;
     bool multiline = false;  // edit boxes
+    bool password = false;   // edit boxes: every character shows as a bullet
     // Labels: text and background colours (0x00BBGGRR, or kDefaultColour) and `picture` as
     // the background, in `picture_mode`. Colour pickers: `colour`.
     int text_colour = kDefaultColour;
@@ -218,6 +219,10 @@ class Platform {
     // end_modal() or the window's destruction.
     virtual void run_modal(WindowId window) = 0;
     virtual void end_modal(WindowId window) = 0;
+    // While a modal window of the program is open (a run_modal window, a message box, a common
+    // dialog, an input box), brings the innermost one to the front and returns true; false
+    // when none is open.
+    virtual bool activate_modal() = 0;
     // Opens a web address or "mailto:" link with the desktop's handler.
     virtual void open_link(const std::string& target) = 0;
     // A modal message box with an OK button.
@@ -233,7 +238,10 @@ class Platform {
                                                    const std::string& filter) = 0;
     virtual std::optional<int> choose_colour(WindowId owner, int colour) = 0;  // 0x00BBGGRR
     // Face and height as the font dialog gives them; other attributes are kept from `initial`.
-    virtual std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial) = 0;
+    // The dialog opens on `initial` (an empty face or no height: the default dialog font's),
+    // offers horizontal faces only and heights from `min_height` to `max_height` pixels.
+    virtual std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial,
+                                                int min_height, int max_height) = 0;
     // A one-line text prompt with OK and Cancel.
     virtual std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                                  const std::string& title,

@@ -49,6 +49,7 @@ ControlSpec state_of(const Control& c) {
     state.visible = c.visible;
     state.enabled = c.enabled;
     state.multiline = c.multiline;
+    state.password = c.password;
     state.picture = c.picture;
     state.picture_mode = c.picture_mode;
     state.text_colour = c.text_colour;
@@ -77,6 +78,7 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
         for (std::string_view item : c.items) made.items.emplace_back(item);
         made.selected = c.selected;
         made.multiline = c.multiline;
+        made.password = c.password;
         made.centred = c.centred;
         made.font = c.font;
         controls_.push_back(std::move(made));

@@ -50,6 +50,7 @@ struct ControlDesign {
     int selected = -1;                         // lists and tabs: the designed current item
     bool multiline = false;                    // edit boxes
     bool centred = false;                      // labels: text centred across the label
+    bool password = false;                     // edit boxes: the text shows masked
 };
 
 // A control designed inside a container (a group box, a tab page): its rectangle made relative
@@ -85,6 +86,7 @@ struct Control {
     bool checked = false;
     bool enabled = true;
     bool multiline = false;
+    bool password = false;
     FontSpec font;
     Image picture;  // native pictures; labels: the background picture
     int picture_mode = 0;

@@ -206,6 +206,55 @@ TEST_F(AppearancePageTest, DigitalControlsChangeTheLabelAndTheFile) {
     EXPECT_EQ(platform.messages()[0].icon, MessageIcon::none);
 }
 
+TEST_F(AppearancePageTest, TheFontDialogOpensOnTheShownFontAndKeepsToUprightReadableSizes) {
+    // What the dialog is given: the stored font made upright and within 8 to 200 pixels.
+    const struct {
+        const char* stored;
+        const char* face;
+        int height;
+    } opened[] = {
+        {"字体名称=Arial Black\n字体大小=35\n", "Arial Black", 35},
+        {"字体名称=@宋体\n字体大小=620\n", "宋体", 200},
+        {"字体名称=宋体\n字体大小=3\n", "宋体", 8},
+        {"", "Arial Black", 35},             // nothing stored: the designed font shows
+        {"字体大小=0\n", "Arial Black", 0},  // no height: the desktop's default
+    };
+    for (const auto& c : opened) {
+        auto d = open(std::string("[数字钟配置]\n") + c.stored);
+        const std::string before = config_bytes();
+        const FontSpec shown = label().font;
+        d.press(ap::kFont);  // cancelled: nothing changes
+        ASSERT_EQ(platform.dialogs().back().kind, HeadlessPlatform::DialogCall::Kind::font);
+        EXPECT_EQ(platform.dialogs().back().initial, c.face) << c.stored;
+        EXPECT_EQ(platform.dialogs().back().number, c.height) << c.stored;
+        EXPECT_EQ(platform.dialogs().back().bold, shown.bold) << c.stored;
+        EXPECT_EQ(platform.dialogs().back().min, 8);
+        EXPECT_EQ(platform.dialogs().back().max, 200);
+        EXPECT_EQ(label().font, shown) << c.stored;
+        EXPECT_EQ(config_bytes(), before) << c.stored;
+    }
+
+    // What is kept of an answer: never a vertical face, never a size outside the limits.
+    const struct {
+        FontSpec answer;
+        const char* face;
+        int height;
+    } chosen[] = {
+        {{"宋体", 24, false}, "宋体", 24},     {{"@SimSun", 24, false}, "SimSun", 24},
+        {{"Arial", 620, false}, "Arial", 200}, {{"Arial", 2, false}, "Arial", 8},
+        {{"Arial", 200, false}, "Arial", 200}, {{"Arial", 8, false}, "Arial", 8},
+    };
+    auto d = open("[数字钟配置]\n字体名称=Arial Black\n字体大小=35\n");
+    for (const auto& c : chosen) {
+        platform.answer_next_font(c.answer);
+        d.press(ap::kFont);
+        EXPECT_EQ(label().font.face, c.face) << c.answer.face << " " << c.answer.height;
+        EXPECT_EQ(label().font.height, c.height) << c.answer.face << " " << c.answer.height;
+        EXPECT_EQ(read("数字钟配置", "字体名称"), c.face);
+        EXPECT_EQ(read("数字钟配置", "字体大小"), std::to_string(c.height));
+    }
+}
+
 TEST_F(AppearancePageTest, ChoosingADigitalPictureTicksTheBoxAndTheBoxTogglesIt) {
     const std::string path = picture_file(0, 0, 200);
     auto d = open("");

@@ -33,9 +33,11 @@ TEST_F(StartupTest, FirstRunWithoutConfigFile) {
     EXPECT_GE(w.presents, 1);
     EXPECT_EQ(w.content.at(40, 82), builtin_background(2).at(40, 82));
 
-    EXPECT_EQ(a.tray_menu().item(menu_text::kShowClock).caption, "显示时钟");
-    EXPECT_EQ(a.tray_menu().item(menu_text::kShowDigital).caption, "显示数字钟");
-    EXPECT_EQ(a.digital_menu().item(menu_text::kShowDigital).caption, "显示数字钟");
+    // The items name what they would do: the clock shows, the digital clock does not.
+    for (Menu* m : {&a.tray_menu(), &a.digital_menu()}) {
+        EXPECT_EQ(m->item(menu_text::kShowClock).caption, "隐藏时钟");
+        EXPECT_EQ(m->item(menu_text::kShowDigital).caption, "显示数字钟");
+    }
     EXPECT_FALSE(a.tray_menu().item(menu_text::kAutoHide).checked);
     EXPECT_TRUE(a.tray_menu().item(menu_text::kHeart).checked);
     EXPECT_TRUE(heart_beating());
@@ -136,20 +138,34 @@ TEST_F(StartupTest, OnlyTrueChecksAutoHide) {
     }
 }
 
-TEST_F(StartupTest, SavedWindowStatesSetTheMenuCaptions) {
-    write_config("[其它]\n数字钟状态=显示\n时钟状态=显示\n");
-    Application& a = start();
-    for (Menu* m : {&a.tray_menu(), &a.digital_menu()}) {
-        EXPECT_EQ(m->item(menu_text::kShowDigital).caption, "隐藏数字钟");
-        EXPECT_EQ(m->item(menu_text::kShowClock).caption, "隐藏时钟");
+TEST_F(StartupTest, BothMenusNameWhatTheirItemsDoFromStartUpOn) {
+    // The analog clock is visible after start-up whatever 时钟状态 says.
+    const struct {
+        const char* config;
+        const char* digital_item;
+    } cases[] = {
+        {"", "显示数字钟"},
+        {"[其它]\n数字钟状态=显示\n时钟状态=显示\n", "隐藏数字钟"},
+        {"[其它]\n数字钟状态=隐藏\n时钟状态=隐藏\n", "显示数字钟"},
+        {"[其它]\n数字钟状态=显示\n时钟状态=隐藏\n", "隐藏数字钟"},
+    };
+    for (const auto& c : cases) {
+        write_config(c.config);
+        Application& a = start();
+        EXPECT_TRUE(analog_state().visible) << c.config;
+        EXPECT_EQ(a.digital_window() != nullptr, std::string(c.digital_item) == "隐藏数字钟");
+        for (Menu* m : {&a.tray_menu(), &a.digital_menu()}) {
+            EXPECT_EQ(m->item(menu_text::kShowDigital).caption, c.digital_item) << c.config;
+            EXPECT_EQ(m->item(menu_text::kShowClock).caption, "隐藏时钟") << c.config;
+        }
+        // And so does the menu that pops up (the tray icon comes with the first tick).
+        platform.advance(1000);
+        platform.tray_click(analog().form().window(), MouseButton::right);
+        ASSERT_FALSE(platform.shown_menus().empty());
+        const std::vector<PopupItem>& shown = platform.shown_menus().back().items;
+        EXPECT_EQ(shown[3].caption, "隐藏时钟") << c.config;
+        EXPECT_EQ(shown[4].caption, c.digital_item) << c.config;
     }
-    EXPECT_TRUE(analog_state().visible);
-
-    write_config("[其它]\n数字钟状态=隐藏\n时钟状态=隐藏\n");
-    Application& b = start();
-    EXPECT_EQ(b.tray_menu().item(menu_text::kShowClock).caption, "显示时钟");
-    EXPECT_EQ(b.tray_menu().item(menu_text::kShowDigital).caption, "显示数字钟");
-    EXPECT_TRUE(analog_state().visible);  // still as created
 }
 
 TEST_F(StartupTest, ClosingTheClockDisarmsTheShutdownAndEnds) {

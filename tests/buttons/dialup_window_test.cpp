@@ -144,10 +144,21 @@ TEST_F(DialupWindowTest, ClosesOnceOnlineAndTheButtonThenHangsUp) {
     open();
 }
 
-TEST_F(DialupWindowTest, ThePasswordIsStoredNowhere) {
+TEST_F(DialupWindowTest, ThePasswordIsMaskedOnScreenAndStoredNowhere) {
     const std::string password = "Pa55-密码-Xyz";
     auto d = open();
     d.type(dn::kPassword, password);
+    // One bullet a character on screen; the program still has the text to dial with.
+    const int box = d.form.control(dn::kPassword).native_id;
+    EXPECT_TRUE(d.shown(dn::kPassword).password);
+    EXPECT_EQ(platform.displayed_text(d.form.window(), box), "●●●●●●●●●●●");  // 11 characters
+    EXPECT_EQ(d.form.text(dn::kPassword), password);
+    // The other boxes show what they hold.
+    for (const std::string_view other : {dn::kUser, dn::kNumber}) {
+        d.type(other, "abc");
+        EXPECT_FALSE(d.shown(other).password) << other;
+        EXPECT_EQ(platform.displayed_text(d.form.window(), d.form.control(other).native_id), "abc");
+    }
     d.press(dn::kStart);
     platform.advance(3000);
     d.press(dn::kStart);

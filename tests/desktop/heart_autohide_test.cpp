@@ -136,7 +136,7 @@ TEST_F(HeartTest, TrayItemSwitchesItAndAClickShowsTheMessage) {
 TEST_F(HeartTest, RestsWhileTheClockIsHidden) {
     start();
     platform.advance(5000);
-    pick_from_tray("显示时钟");  // the item's caption follows the setting, not the window
+    pick_from_tray("隐藏时钟");
     ASSERT_FALSE(analog_state().visible);
     platform.advance(3000);  // at most one last jump finds the clock hidden
     EXPECT_EQ(platform_interval(), 0);

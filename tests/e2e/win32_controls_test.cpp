@@ -311,6 +311,60 @@ TEST_F(Win32ControlsTest, DropDownListsTakeNewItemsWhileOpeningAndClosing) {
                                         "control 1 drop_down", "control 1 close_up"}));
 }
 
+TEST_F(Win32ControlsTest, KeysMoveThroughAListThatLostItsSelectedItemAsItOpened) {
+    // As a preset list: ten choices and a selected caption that goes as the list opens.
+    ASSERT_TRUE(open(Rect{30, 30, 300, 300}, true));
+    std::vector<std::string> choices;
+    for (int i = 0; i < 10; ++i) choices.push_back("第" + std::to_string(i) + "项");
+    ControlSpec drop = control_state(ControlType::drop_list, {10, 10, 150, 20}, "", choices, 10);
+    drop.items.push_back("标题");
+    ASSERT_EQ(platform->create_control(window, drop), 1);
+    const HWND combo = GetDlgItem(hwnd, 1);
+    sink.control_action = [&](int, ControlEvent e) {
+        if (e != ControlEvent::drop_down) return;
+        drop.items.pop_back();
+        drop.selected = -1;
+        platform->update_control(window, 1, drop);
+    };
+    const auto press = [&](WPARAM key) {
+        SendMessageW(combo, WM_KEYDOWN, key, 1);
+        SendMessageW(combo, WM_KEYUP, key, 0xC0000001);
+        drain();
+        return selection_of(combo);
+    };
+    const struct {
+        std::vector<WPARAM> keys;
+        int highlighted;
+    } cases[] = {
+        {{VK_HOME}, 0},
+        {{VK_DOWN}, 0},
+        {{VK_DOWN, VK_DOWN}, 1},
+        {{VK_HOME, VK_END}, 9},
+        {{VK_HOME, VK_NEXT}, 9},
+        {{VK_HOME, VK_END, VK_UP}, 8},
+        {{VK_HOME, VK_END, VK_PRIOR}, 0},
+        {{VK_DOWN, VK_DOWN, VK_DOWN, VK_UP}, 1},
+    };
+    for (const auto& c : cases) {
+        sink.last_input = {};
+        SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        ASSERT_EQ(items_of(combo).size(), 10u);
+        std::string keys;
+        for (const WPARAM key : c.keys) {
+            keys += std::to_string(key) + " ";
+            press(key);
+        }
+        EXPECT_EQ(selection_of(combo), c.highlighted) << keys;
+        EXPECT_EQ(sink.last_input.selected, c.highlighted) << keys;  // and the program hears it
+        SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        drop.items = choices;
+        drop.items.push_back("标题");
+        drop.selected = 10;
+        platform->update_control(window, 1, drop);
+        drain();
+    }
+}
+
 TEST_F(Win32ControlsTest, KeysPressedInControlsReachTheProgramFirst) {
     ASSERT_TRUE(open(Rect{30, 30, 200, 100}, true));
     ASSERT_EQ(platform->create_control(window,

@@ -138,6 +138,61 @@ TEST_F(QuickPresetsTest, TheFormMayCloseInsideThePick) {
     }
 }
 
+TEST_F(QuickPresetsTest, KeysInTheOpenListMoveThroughTheTenPresetsOnly) {
+    using H = HeadlessPlatform;
+    constexpr int kType1 = -'1';   // a typed "1"
+    constexpr int kClick4 = 1004;  // a click on item 4
+    const struct {
+        const char* name;
+        std::vector<int> keys;  // then Return, unless the last is a click or Esc
+        std::optional<int> minutes;
+    } cases[] = {
+        {"Home", {H::kKeyHome}, 1},
+        {"Down", {H::kKeyDown}, 1},
+        {"Down Down", {H::kKeyDown, H::kKeyDown}, 3},
+        {"End", {H::kKeyEnd}, 120},
+        {"End Down stays on the last preset", {H::kKeyEnd, H::kKeyDown, H::kKeyDown}, 120},
+        {"End Up", {H::kKeyEnd, H::kKeyUp}, 90},
+        {"Home Up", {H::kKeyHome, H::kKeyUp}, 1},
+        {"Page Down", {H::kKeyPageDown}, 120},
+        {"Page Down Page Up", {H::kKeyPageDown, H::kKeyPageUp}, 1},
+        {"typing 1, 1, 1", {kType1, kType1, kType1}, 60},
+        {"typing 1 after End starts over", {H::kKeyEnd, kType1}, 1},
+        {"a click", {H::kKeyDown, kClick4}, 20},
+        {"Esc", {H::kKeyDown, H::kKeyDown, kKeyEscape}, std::nullopt},
+        {"Return on nothing", {}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        open();
+        chosen.clear();
+        const WindowId w = form->window();
+        const int list = form->control(kList).native_id;
+        platform.drop_open(w, list);
+        bool closed = false;
+        for (const int key : c.keys) {
+            if (key == kType1) {
+                platform.drop_type(w, list, '1');
+            } else if (key == kClick4) {
+                platform.drop_click(w, list, 4);
+                closed = true;
+            } else if (key == kKeyEscape) {
+                platform.drop_close(w, list, kKeyEscape);
+                closed = true;
+            } else {
+                platform.drop_key(w, list, key);
+            }
+            // The highlight is on a preset, never on a caption.
+            if (!closed) {
+                EXPECT_LT(platform.dropped_highlight(w, list), kQuickPresetCount) << c.name;
+                EXPECT_EQ(items().size(), 10u) << c.name;
+            }
+        }
+        if (!closed) platform.drop_close(w, list, H::kKeyReturn);
+        EXPECT_EQ(chosen, c.minutes ? std::vector<int>{*c.minutes} : std::vector<int>{}) << c.name;
+        expect_closed_with("快速输入");
+    }
+}
+
 TEST(AddMinutesTest, AddsToTheBoxesAndWrapsPastMidnight) {
     const struct {
         const char *h, *m, *s;

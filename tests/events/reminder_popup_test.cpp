@@ -108,6 +108,32 @@ TEST_F(ReminderPopupTest, SnoozeCancelledChangesNothing) {
     EXPECT_EQ(platform.questions()[1].text, "将在 01:50:30 再次提醒您！\r\n提醒内容：交报告");
 }
 
+TEST_F(ReminderPopupTest, KeysInTheDroppedListSnoozeByTheHighlightedPreset) {
+    using H = HeadlessPlatform;
+    const struct {
+        std::vector<int> keys;
+        const char* again;
+    } cases[] = {
+        {{H::kKeyHome}, "23:51:30"},
+        {{H::kKeyDown, H::kKeyDown}, "23:53:30"},
+        {{H::kKeyEnd}, "01:50:30"},
+        {{H::kKeyEnd, H::kKeyUp}, "01:20:30"},
+    };
+    for (const auto& c : cases) {
+        open();
+        const int list = form().control(kPresetList).native_id;
+        platform.drop_open(window, list);
+        for (const int key : c.keys) platform.drop_key(window, list, key);
+        platform.answer_next_question(true);
+        platform.drop_close(window, list, H::kKeyReturn);
+        ASSERT_FALSE(platform.questions().empty());
+        EXPECT_EQ(platform.questions().back().text,
+                  std::string("将在 ") + c.again + " 再次提醒您！\r\n提醒内容：交报告");
+        EXPECT_EQ(stored("提醒时间"), std::string("2000年1月1日") + c.again);
+        EXPECT_EQ(popup, nullptr);
+    }
+}
+
 TEST_F(ReminderPopupTest, ButtonsStopTheSoundAndClose) {
     const struct {
         std::string_view button;

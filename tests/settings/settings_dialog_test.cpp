@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "buttons/button_page.h"
 #include "buttons/icon_store.h"
 #include "config/config.h"
@@ -245,6 +247,40 @@ TEST_F(SettingsDialogTest, QuickPresetsAddToTheTimeBoxes) {
     s.pick(sp::kPresets, 7);  // "1 小时后"
     s.event(sp::kPresets, ControlEvent::close_up);
     EXPECT_EQ(s.form.text(sp::kHourBox), "11");
+}
+
+TEST_F(SettingsDialogTest, KeysInTheDroppedPresetListsAddTheHighlightedPreset) {
+    using H = HeadlessPlatform;
+    // Both tabs: Home takes the first preset, Down Down the second, End the last.
+    const struct {
+        int page;
+        std::vector<int> keys;
+        const char* time;
+    } cases[] = {
+        {2, {H::kKeyHome}, "10:1:0"},
+        {2, {H::kKeyDown, H::kKeyDown}, "10:3:0"},
+        {3, {H::kKeyEnd}, "12:0:0"},
+        {3, {H::kKeyDown, H::kKeyDown}, "10:3:0"},
+    };
+    for (const auto& c : cases) {
+        auto d = open(c.page);
+        const auto boxes = c.page == 2 ? std::array{rp::kHourBox, rp::kMinuteBox, rp::kSecondBox}
+                                       : std::array{sp::kHourBox, sp::kMinuteBox, sp::kSecondBox};
+        d.type(boxes[0], "10");
+        d.type(boxes[1], "0");
+        d.type(boxes[2], "0");
+        const std::string_view list = c.page == 2 ? rp::kPresets : sp::kPresets;
+        const WindowId w = d.form.window();
+        const int id = d.form.control(list).native_id;
+        platform.drop_open(w, id);
+        for (const int key : c.keys) platform.drop_key(w, id, key);
+        platform.drop_close(w, id, H::kKeyReturn);
+        EXPECT_EQ(d.form.text(boxes[0]) + ":" + d.form.text(boxes[1]) + ":" + d.form.text(boxes[2]),
+                  c.time)
+            << c.page;
+        EXPECT_EQ(d.form.items(list).back(), "快速输入");
+        EXPECT_EQ(d.form.selected(list), 10);
+    }
 }
 
 class ButtonPageTest : public SettingsDialogTest {

@@ -49,6 +49,8 @@ class HeadlessPlatform : public Platform {
         std::string title, text;  // file: filter; input: prompt
         std::string initial;      // input: initial text; font: face
         int number = 0;           // colour: initial colour; font: height
+        bool bold = false;        // font: the initial style
+        int min = 0, max = 0;     // font: the heights offered
     };
     struct PowerCall {
         PowerMode mode;
@@ -89,12 +91,30 @@ class HeadlessPlatform : public Platform {
     void answer_next_modal(std::function<void(WindowId)> script) {
         modal_answers_.push_back(std::move(script));
     }
+    // What the user does while the next message box, question, common dialog or input box is
+    // open, before it is answered.
+    void during_next_dialog(std::function<void()> action) {
+        dialog_actions_.push_back(std::move(action));
+    }
     // The user changes a control (types a text, ticks a box, picks an item): the value is shown
     // and reported, then `event` follows (changed, or clicked for boxes and radios).
     void user_input(WindowId w, int control, const ControlValue& value,
                     ControlEvent event = ControlEvent::changed);
     // A bare control event (a drop-down list opening or closing, a label pressed, ...).
     void control_event(WindowId w, int control, ControlEvent event);
+    // A drop-down list used as the desktop's own does it: opened with the mouse, moved through
+    // with the keys (the virtual-key codes below, or a typed character), closed with Return or
+    // Esc or by a click on an item. Each step shows and reports what a real list reports.
+    static constexpr int kKeyReturn = 13, kKeyPageUp = 33, kKeyPageDown = 34, kKeyEnd = 35,
+                         kKeyHome = 36, kKeyUp = 38, kKeyDown = 40;
+    static constexpr int kDroppedRows = 10;  // rows an open list shows: a page
+    void drop_open(WindowId w, int control);
+    void drop_key(WindowId w, int control, int key);
+    void drop_type(WindowId w, int control, char first_letter);
+    void drop_click(WindowId w, int control, int item);
+    void drop_close(WindowId w, int control, int key);  // kKeyReturn or kKeyEscape
+    // The item an open list highlights; -1 for none.
+    int dropped_highlight(WindowId w, int control) const;
     // Answers for the next common dialogs (nullopt: the user cancels); unanswered ones cancel.
     void answer_next_file(std::optional<std::string> path) { file_answers_.push_back(path); }
     void answer_next_colour(std::optional<int> colour) { colour_answers_.push_back(colour); }
@@ -122,6 +142,8 @@ class HeadlessPlatform : public Platform {
 
     // --- what tests observe -----------------------------------------------------------------
     const WindowState* window(WindowId w) const;
+    // The text a control shows on screen: a password box shows a bullet per character.
+    std::string displayed_text(WindowId w, int control) const;
     // The tooltip the desktop shows now over the window: its text once the pointer has rested
     // in the tooltip's area for kTooltipDelayMs; empty otherwise.
     static constexpr std::int64_t kTooltipDelayMs = 500;
@@ -152,6 +174,8 @@ class HeadlessPlatform : public Platform {
     int hang_ups() const { return hang_ups_; }
     std::optional<std::string> tray_tip(WindowId owner) const;
     int tray_updates() const { return tray_updates_; }
+    // How often a message box, question, common dialog or input box was brought to the front.
+    int dialog_activations() const { return dialog_activations_; }
     // The windows created while a modal loop ran (modal windows close before it returns).
     const std::vector<WindowSpec>& window_history() const { return window_history_; }
     bool quit_requested() const { return exit_code_.has_value(); }
@@ -185,7 +209,8 @@ class HeadlessPlatform : public Platform {
     std::optional<std::string> choose_file(WindowId owner, const std::string& title,
                                            const std::string& filter) override;
     std::optional<int> choose_colour(WindowId owner, int colour) override;
-    std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial) override;
+    std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial, int min_height,
+                                        int max_height) override;
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
@@ -203,6 +228,7 @@ class HeadlessPlatform : public Platform {
     }
     void run_modal(WindowId window) override;
     void end_modal(WindowId window) override;
+    bool activate_modal() override;
     void open_link(const std::string& target) override { links_.push_back(target); }
     void set_tooltip(WindowId window, const Rect& area, const std::string& text) override;
     void set_timer(WindowId window, int timer_id, int interval_ms) override;
@@ -234,6 +260,24 @@ class HeadlessPlatform : public Platform {
     };
     std::int64_t next_due(const Timer& t) const;
     WindowState* live(WindowId w);
+    ControlSpec* control_of(WindowId w, int control);
+    // The user moved the highlight of an open list to `item`: shown and reported.
+    void drop_move(WindowId w, int control, int item);
+    struct Dropped {
+        int selected_at_open = -1;
+    };
+    std::map<std::pair<WindowId, int>, Dropped> dropped_;
+    // A message box, question, common dialog or input box is open while this lives.
+    class DialogOpen {
+      public:
+        explicit DialogOpen(HeadlessPlatform& platform);
+        ~DialogOpen();
+        DialogOpen(const DialogOpen&) = delete;
+        DialogOpen& operator=(const DialogOpen&) = delete;
+
+      private:
+        HeadlessPlatform& platform_;
+    };
 
     std::string program_dir_ = ".";
     std::int64_t clock_ms_ = 0;    // local time, ms since 2000-01-01 00:00:00
@@ -250,6 +294,10 @@ class HeadlessPlatform : public Platform {
     std::optional<int> exit_code_;
     std::vector<std::string> menu_answers_;
     std::vector<std::function<void(WindowId)>> modal_answers_;
+    std::vector<std::function<void()>> dialog_actions_;
+    // The modal windows open, innermost last; kNoWindow for a dialog of the desktop's own.
+    std::vector<WindowId> modal_stack_;
+    int dialog_activations_ = 0;
     std::vector<ShownMenu> shown_menus_;
     std::vector<Message> messages_;
     std::vector<Question> questions_;

@@ -1,6 +1,9 @@
 // The headless desktop's shell: menus, message boxes, native controls, modal loops, tray,
 // tooltips, processes and dial-up, all recorded for tests and answered from their scripts.
 // Nothing is shown; a modal loop runs its script and then as much virtual time as it needs.
+#include <algorithm>
+#include <cctype>
+
 #include "platform/headless/headless_platform.h"
 
 namespace horalune {
@@ -89,10 +92,116 @@ void HeadlessPlatform::control_event(WindowId w, int control, ControlEvent event
     if (live(w) && sink_) sink_->on_control(w, control, event);
 }
 
+ControlSpec* HeadlessPlatform::control_of(WindowId w, int control) {
+    WindowState* state = live(w);
+    if (!state || control < 1 || control > static_cast<int>(state->controls.size())) return nullptr;
+    return &state->controls[static_cast<std::size_t>(control) - 1];
+}
+
+void HeadlessPlatform::drop_open(WindowId w, int control) {
+    ControlSpec* list = control_of(w, control);
+    if (!list || list->type != ControlType::drop_list || dropped_.count({w, control})) return;
+    dropped_[{w, control}] = {};
+    control_event(w, control, ControlEvent::drop_down);
+    // What the program left selected as the list opened is where Esc goes back to.
+    if (ControlSpec* now = control_of(w, control)) {
+        dropped_[{w, control}].selected_at_open = now->selected;
+    }
+}
+
+int HeadlessPlatform::dropped_highlight(WindowId w, int control) const {
+    if (!dropped_.count({w, control})) return -1;
+    const WindowState* state = window(w);
+    return state->controls[static_cast<std::size_t>(control) - 1].selected;
+}
+
+void HeadlessPlatform::drop_move(WindowId w, int control, int item) {
+    ControlSpec* list = control_of(w, control);
+    if (!list || item == list->selected) return;
+    ControlValue value;
+    value.selected = item;
+    user_input(w, control, value);
+}
+
+void HeadlessPlatform::drop_key(WindowId w, int control, int key) {
+    ControlSpec* list = control_of(w, control);
+    if (!list || !dropped_.count({w, control}) || list->items.empty()) return;
+    const int last = static_cast<int>(list->items.size()) - 1;
+    const int at = list->selected;  // -1: nothing highlighted yet, the keys start at the top
+    int to = at;
+    switch (key) {
+        case kKeyHome:
+            to = 0;
+            break;
+        case kKeyEnd:
+            to = last;
+            break;
+        case kKeyDown:
+            to = at < 0 ? 0 : std::min(at + 1, last);
+            break;
+        case kKeyUp:
+            to = at < 0 ? 0 : std::max(at - 1, 0);
+            break;
+        case kKeyPageDown:
+            to = std::min(std::max(at, 0) + kDroppedRows - 1, last);
+            break;
+        case kKeyPageUp:
+            to = std::max(at - (kDroppedRows - 1), 0);
+            break;
+        default:
+            return;
+    }
+    drop_move(w, control, to);
+}
+
+void HeadlessPlatform::drop_type(WindowId w, int control, char first_letter) {
+    ControlSpec* list = control_of(w, control);
+    if (!list || !dropped_.count({w, control})) return;
+    // The next item after the highlight that starts with the letter, round past the end.
+    const int count = static_cast<int>(list->items.size());
+    for (int step = 1; step <= count; ++step) {
+        const int i = ((list->selected < 0 ? -1 : list->selected) + step) % count;
+        const std::string& item = list->items[static_cast<std::size_t>(i)];
+        if (!item.empty() && std::tolower(static_cast<unsigned char>(item[0])) ==
+                                 std::tolower(static_cast<unsigned char>(first_letter))) {
+            drop_move(w, control, i);
+            return;
+        }
+    }
+}
+
+void HeadlessPlatform::drop_click(WindowId w, int control, int item) {
+    if (!dropped_.count({w, control})) return;
+    drop_move(w, control, item);
+    dropped_.erase({w, control});
+    control_event(w, control, ControlEvent::close_up);
+}
+
+void HeadlessPlatform::drop_close(WindowId w, int control, int key) {
+    const auto it = dropped_.find({w, control});
+    if (it == dropped_.end()) return;
+    const int back_to = it->second.selected_at_open;
+    dropped_.erase(it);
+    if (key == kKeyEscape) drop_move(w, control, back_to);  // Esc takes nothing
+    control_event(w, control, ControlEvent::close_up);
+}
+
 std::optional<std::string> HeadlessPlatform::tray_tip(WindowId owner) const {
     const auto it = tray_.find(owner);
     if (it == tray_.end()) return std::nullopt;
     return it->second;
+}
+
+std::string HeadlessPlatform::displayed_text(WindowId w, int control) const {
+    const WindowState* state = window(w);
+    if (!state || control < 1 || control > static_cast<int>(state->controls.size())) return {};
+    const ControlSpec& c = state->controls[static_cast<std::size_t>(control) - 1];
+    if (c.type != ControlType::edit || !c.password) return c.caption;
+    std::string bullets;
+    for (const char byte : c.caption) {
+        if ((static_cast<unsigned char>(byte) & 0xC0) != 0x80) bullets += "\u25CF";  // ●
+    }
+    return bullets;
 }
 
 void HeadlessPlatform::activate_window(WindowId window) {
@@ -118,13 +227,37 @@ int HeadlessPlatform::popup_menu(WindowId owner, const std::vector<PopupItem>& i
     return -1;
 }
 
+HeadlessPlatform::DialogOpen::DialogOpen(HeadlessPlatform& platform) : platform_(platform) {
+    platform_.modal_stack_.push_back(kNoWindow);
+    if (platform_.dialog_actions_.empty()) return;
+    const auto action = std::move(platform_.dialog_actions_.front());
+    platform_.dialog_actions_.erase(platform_.dialog_actions_.begin());
+    action();
+}
+
+HeadlessPlatform::DialogOpen::~DialogOpen() {
+    platform_.modal_stack_.pop_back();
+}
+
+bool HeadlessPlatform::activate_modal() {
+    if (modal_stack_.empty()) return false;
+    if (modal_stack_.back() == kNoWindow) {
+        ++dialog_activations_;
+    } else {
+        activate_window(modal_stack_.back());
+    }
+    return true;
+}
+
 void HeadlessPlatform::message_box(WindowId, const std::string& text, const std::string& title,
                                    MessageIcon icon) {
+    const DialogOpen open(*this);
     messages_.push_back({text, title, icon});
 }
 
 bool HeadlessPlatform::ask_ok_cancel(WindowId, const std::string& text, const std::string& title,
                                      MessageIcon icon, bool default_cancel) {
+    const DialogOpen open(*this);
     questions_.push_back({text, title, icon, default_cancel});
     if (question_answers_.empty()) return !default_cancel;
     const bool ok = question_answers_.front();
@@ -146,17 +279,25 @@ std::optional<T> next_answer(std::vector<std::optional<T>>& answers) {
 
 std::optional<std::string> HeadlessPlatform::choose_file(WindowId, const std::string& title,
                                                          const std::string& filter) {
+    const DialogOpen open(*this);
     dialogs_.push_back({DialogCall::Kind::file, title, filter, {}, 0});
     return next_answer(file_answers_);
 }
 
 std::optional<int> HeadlessPlatform::choose_colour(WindowId, int colour) {
+    const DialogOpen open(*this);
     dialogs_.push_back({DialogCall::Kind::colour, {}, {}, {}, colour});
     return next_answer(colour_answers_);
 }
 
-std::optional<FontSpec> HeadlessPlatform::choose_font(WindowId, const FontSpec& initial) {
-    dialogs_.push_back({DialogCall::Kind::font, {}, {}, initial.face, initial.height});
+std::optional<FontSpec> HeadlessPlatform::choose_font(WindowId, const FontSpec& initial,
+                                                      int min_height, int max_height) {
+    const DialogOpen open(*this);
+    DialogCall call{DialogCall::Kind::font, {}, {}, initial.face, initial.height};
+    call.bold = initial.bold;
+    call.min = min_height;
+    call.max = max_height;
+    dialogs_.push_back(call);
     auto answer = next_answer(font_answers_);
     if (answer) answer->bold = initial.bold;  // the dialog gives face and height only
     return answer;
@@ -165,6 +306,7 @@ std::optional<FontSpec> HeadlessPlatform::choose_font(WindowId, const FontSpec& 
 std::optional<std::string> HeadlessPlatform::input_box(WindowId, const std::string& prompt,
                                                        const std::string& title,
                                                        const std::string& initial) {
+    const DialogOpen open(*this);
     dialogs_.push_back({DialogCall::Kind::input, title, prompt, initial, 0});
     return next_answer(input_answers_);
 }
@@ -197,6 +339,7 @@ void HeadlessPlatform::run_modal(WindowId window) {
     WindowState* state = live(window);
     if (!state) return;
     state->modal = true;
+    modal_stack_.push_back(window);
     if (!modal_answers_.empty()) {
         const auto script = std::move(modal_answers_.front());
         modal_answers_.erase(modal_answers_.begin());
@@ -208,6 +351,7 @@ void HeadlessPlatform::run_modal(WindowId window) {
         advance(1000);
     }
     if (WindowState* s = live(window)) s->modal = false;
+    modal_stack_.pop_back();
 }
 
 void HeadlessPlatform::end_modal(WindowId window) {

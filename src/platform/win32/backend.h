@@ -85,6 +85,7 @@ class Win32Platform final : public Platform {
     void update_control(WindowId window, int control, const ControlSpec& state) override;
     void run_modal(WindowId window) override;
     void end_modal(WindowId window) override;
+    bool activate_modal() override;
     void open_link(const std::string& target) override;
     void set_tooltip(WindowId window, const Rect& area, const std::string& text) override;
     void message_box(WindowId owner, const std::string& text, const std::string& title,
@@ -115,7 +116,8 @@ class Win32Platform final : public Platform {
     std::optional<std::string> choose_file(WindowId owner, const std::string& title,
                                            const std::string& filter) override;
     std::optional<int> choose_colour(WindowId owner, int colour) override;
-    std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial) override;
+    std::optional<FontSpec> choose_font(WindowId owner, const FontSpec& initial, int min_height,
+                                        int max_height) override;
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
@@ -128,10 +130,26 @@ class Win32Platform final : public Platform {
     EventSink* sink() const { return sink_; }
     // The record of an open window; null once it is gone (a sink call may have closed it).
     NativeWindow* record_of(WindowId window) const;
+    // Whether the window is one of the program's own (not a dialog of the desktop's).
+    bool owns(HWND hwnd) const;
     // The native window is gone (WM_NCDESTROY): drop our record of it.
     void forget(WindowId window);
     // The small program icon for the tray; null when the executable has none.
     HICON tray_icon();
+
+    // A message box, common dialog or input box of the desktop's own is open while this lives.
+    class DialogOpen {
+      public:
+        explicit DialogOpen(Win32Platform& platform) : platform_(platform) {
+            platform_.modal_stack_.push_back(kNoWindow);
+        }
+        ~DialogOpen() { platform_.modal_stack_.pop_back(); }
+        DialogOpen(const DialogOpen&) = delete;
+        DialogOpen& operator=(const DialogOpen&) = delete;
+
+      private:
+        Win32Platform& platform_;
+    };
 
   private:
     HWND hwnd_of(WindowId window) const;
@@ -140,6 +158,8 @@ class Win32Platform final : public Platform {
     bool control_key_consumed(const MSG& msg);
 
     std::map<WindowId, std::unique_ptr<NativeWindow>> windows_;
+    // The modal windows open, innermost last; kNoWindow for a dialog of the desktop's own.
+    std::vector<WindowId> modal_stack_;
     WindowId next_id_ = 1;
     EventSink* sink_ = nullptr;
     SoundPlayer sound_;

@@ -18,6 +18,7 @@ namespace horalune::win32 {
 namespace {
 
 constexpr int kDroppedItems = 10;  // rows an open drop-down list shows before it scrolls
+constexpr wchar_t kBullet = L'\u25CF';  // what a password box shows for each character
 
 struct NativeKind {
     const wchar_t* cls;
@@ -34,7 +35,9 @@ NativeKind kind_of(const ControlSpec& request) {
         case ControlType::edit: {
             // Several lines wrap at the right edge: there is no scroll bar across.
             const DWORD lines = ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL;
-            return {L"EDIT", WS_TABSTOP | (request.multiline ? lines : DWORD{ES_AUTOHSCROLL}),
+            const DWORD masked = request.password ? DWORD{ES_PASSWORD} : DWORD{0};
+            return {L"EDIT",
+                    WS_TABSTOP | masked | (request.multiline ? lines : DWORD{ES_AUTOHSCROLL}),
                     WS_EX_CLIENTEDGE};
         }
         case ControlType::check_box:
@@ -191,6 +194,16 @@ void select(const NativeControl& control, int index) {
     }
 }
 
+// A list whose selected item is taken away leaves its caret where that item was (the new last
+// item), and the first key pressed in the open list then takes the item under the caret, whatever
+// the key. With nothing selected the caret waits at the top, where the keys of any list start.
+void caret_to_top(const NativeControl& control) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(control.hwnd, &info) || info.hwndList == nullptr) return;
+    SendMessageW(info.hwndList, LB_SETCARETINDEX, 0, FALSE);
+}
+
 // Only the items from the first difference on are replaced: an open drop-down list loses or
 // gains its last item without being rebuilt under the user's pointer.
 void show_items(NativeControl& control, const std::vector<std::string>& items) {
@@ -263,10 +276,19 @@ void show_state(NativeControl& control, const ControlSpec& state) {
     const ControlType type = shown.type;
     show_caption(control, state.caption);
     if (has_items(type)) {
-        if (state.items != shown.items) show_items(control, state.items);
+        const bool new_items = state.items != shown.items;
+        if (new_items) show_items(control, state.items);
         // Taking items away may have taken the selection with them: ask the control.
         if (native_selection(control) != state.selected) select(control, state.selected);
         shown.selected = native_selection(control);
+        if (new_items && type == ControlType::drop_list && shown.selected < 0) {
+            caret_to_top(control);
+        }
+    }
+    if (type == ControlType::edit && state.password != shown.password) {
+        shown.password = state.password;
+        SendMessageW(control.hwnd, EM_SETPASSWORDCHAR, state.password ? kBullet : 0, 0);
+        InvalidateRect(control.hwnd, nullptr, TRUE);
     }
     if (has_tick(type) && state.checked != shown.checked) {
         SendMessageW(control.hwnd, BM_SETCHECK, state.checked ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -356,6 +378,7 @@ int Win32Platform::create_control(WindowId window, const ControlSpec& request) {
     made.items.clear();
     made.selected = -1;
     made.checked = false;
+    made.password = false;  // the bullet is set below: the style alone may show asterisks
     if (request.type == ControlType::edit || !has_caption(request.type)) made.caption.clear();
     const HWND child = CreateWindowExW(
         kind.ex_style, kind.cls, widen(made.caption).c_str(), style, request.rect.left,

@@ -83,6 +83,20 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
             if (sink != nullptr) sink->on_timer(id, timer_id);
             return 0;
         }
+        case WM_SETCURSOR: {
+            // A press on a window that a modal loop disabled comes only as this: it is
+            // reported all the same, so that the program can bring the modal window forward.
+            const UINT pressed = HIWORD(lparam);
+            if (LOWORD(lparam) != static_cast<WORD>(HTERROR) || IsWindowEnabled(hwnd)) break;
+            if (pressed != WM_LBUTTONDOWN && pressed != WM_RBUTTONDOWN) break;
+            POINT at{};
+            GetCursorPos(&at);
+            ScreenToClient(hwnd, &at);
+            const MouseButton button =
+                pressed == WM_LBUTTONDOWN ? MouseButton::left : MouseButton::right;
+            if (sink != nullptr) sink->on_mouse_down(id, button, at.x, at.y);
+            break;
+        }
         case WM_LBUTTONDOWN:
             if (sink != nullptr) sink->on_mouse_down(id, MouseButton::left, x, y);
             return 0;

@@ -111,6 +111,7 @@ std::optional<std::string> Win32Platform::input_box(WindowId owner, const std::s
                                                     const std::string& initial) {
     trace("input box \"" + title + "\": " + prompt);
     if (!register_box_class()) return std::nullopt;
+    const DialogOpen open(*this);
     const auto font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     const std::wstring prompt_text = widen(prompt);
     const SIZE text = prompt_size(prompt_text, font);

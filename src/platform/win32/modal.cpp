@@ -19,6 +19,7 @@ void Win32Platform::run_modal(WindowId window) {
     }
     for (HWND other : disabled) EnableWindow(other, FALSE);
     record->modal = true;
+    modal_stack_.push_back(window);
     EnableWindow(hwnd, TRUE);
     // A window made hidden stays hidden: some modal windows run unseen.
     if (IsWindowVisible(hwnd)) SetForegroundWindow(hwnd);
@@ -45,6 +46,7 @@ void Win32Platform::run_modal(WindowId window) {
         if (IsWindow(other)) EnableWindow(other, TRUE);
     }
     if (NativeWindow* current = record_of(window)) current->modal = false;
+    modal_stack_.pop_back();
     trace("modal left window " + std::to_string(window));
 }
 
@@ -55,9 +57,9 @@ void Win32Platform::end_modal(WindowId window) {
     PostMessageW(record->hwnd, WM_NULL, 0, 0);  // wakes the loop if it waits for a message
 }
 
-void Win32Platform::activate_window(WindowId window) {
-    const HWND hwnd = hwnd_of(window);
-    if (hwnd == nullptr) return;
+namespace {
+
+void bring_forward(HWND hwnd) {
     if (IsIconic(hwnd)) ShowWindow(hwnd, SW_RESTORE);
     // The foreground is refused to a process the user is not working with, unless its thread
     // shares input with the foreground window's for the moment.
@@ -70,6 +72,44 @@ void Win32Platform::activate_window(WindowId window) {
     SetForegroundWindow(hwnd);
     SetActiveWindow(hwnd);
     if (attached) AttachThreadInput(ours, theirs, FALSE);
+}
+
+struct DialogSearch {
+    const Win32Platform* platform;
+    HWND found = nullptr;
+};
+
+// The first (topmost) shown and enabled window of the thread that is not one of the program's
+// own: the desktop's dialog that is open.
+BOOL CALLBACK find_dialog(HWND hwnd, LPARAM data) {
+    auto& search = *reinterpret_cast<DialogSearch*>(data);
+    if (!IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+    if (search.platform->owns(hwnd)) return TRUE;
+    search.found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+void Win32Platform::activate_window(WindowId window) {
+    const HWND hwnd = hwnd_of(window);
+    if (hwnd != nullptr) bring_forward(hwnd);
+}
+
+bool Win32Platform::activate_modal() {
+    if (modal_stack_.empty()) return false;
+    trace("modal window brought forward");
+    const WindowId innermost = modal_stack_.back();
+    if (innermost != kNoWindow) {
+        // A modal window run unseen stays unseen.
+        const HWND hwnd = hwnd_of(innermost);
+        if (hwnd != nullptr && IsWindowVisible(hwnd)) bring_forward(hwnd);
+        return true;
+    }
+    DialogSearch search{this};
+    EnumThreadWindows(GetCurrentThreadId(), find_dialog, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr) bring_forward(search.found);
+    return true;
 }
 
 }  // namespace horalune::win32

@@ -75,6 +75,7 @@ int Win32Platform::popup_menu(WindowId owner, const std::vector<PopupItem>& item
 void Win32Platform::message_box(WindowId owner, const std::string& text, const std::string& title,
                                 MessageIcon icon) {
     trace("message box \"" + title + "\": " + text);
+    const DialogOpen open(*this);
     MessageBoxW(hwnd_of(owner), widen(text).c_str(), widen(title).c_str(), MB_OK | icon_flag(icon));
 }
 
@@ -82,6 +83,7 @@ bool Win32Platform::ask_ok_cancel(WindowId owner, const std::string& text,
                                   const std::string& title, MessageIcon icon,
                                   bool default_cancel) {
     trace("question \"" + title + "\": " + text);
+    const DialogOpen open(*this);
     const UINT flags = MB_OKCANCEL | icon_flag(icon) | (default_cancel ? MB_DEFBUTTON2 : 0);
     const bool ok =
         MessageBoxW(hwnd_of(owner), widen(text).c_str(), widen(title).c_str(), flags) == IDOK;

@@ -52,6 +52,13 @@ HWND Win32Platform::hwnd_of(WindowId window) const {
     return record == nullptr ? nullptr : record->hwnd;
 }
 
+bool Win32Platform::owns(HWND hwnd) const {
+    for (const auto& [id, record] : windows_) {
+        if (record->hwnd == hwnd) return true;
+    }
+    return false;
+}
+
 void Win32Platform::forget(WindowId window) {
     windows_.erase(window);
 }
