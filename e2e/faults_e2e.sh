@@ -9,45 +9,6 @@ e2e_prepare_program
 log="$E2E_WORK/wine.log"
 
 px() { python3 "$E2E_ROOT/e2e/pixels.py" "$@"; }
-traced() { grep -c "horalune: $1" "$log" 2>/dev/null || true; }
-wait_trace() {  # $1: pattern, $2: how many times, $3: seconds
-    for _ in $(seq $(($3 * 10))); do
-        [ "$(traced "$1")" -ge "$2" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
-# The visible window of this size (borderless windows have no title to find them by).
-window_of_size() {
-    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
-        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
-        if [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ]; then
-            echo "$w"
-            return 0
-        fi
-    done
-    return 1
-}
-wait_window_of_size() {
-    for _ in $(seq $(($3 * 5))); do
-        window_of_size "$1" "$2" && return 0
-        sleep 0.2
-    done
-    return 1
-}
-start_clock() {
-    wineserver -k 2>/dev/null || true
-    (cd "$prog" && exec env WINEDEBUG=fixme-all,warn+seh wine ./horalune.exe) >"$log" 2>&1 &
-    clock_pid=$!
-    E2E_PIDS="$E2E_PIDS $clock_pid"
-    clock=$(e2e_wait_window Horalune 60) || e2e_fail "no Horalune window appeared"
-}
-at() { date -d "+$1 seconds" '+%-H:%-M:%-S'; }
-seconds_of_day() {  # $1: hh:mm:ss
-    local h m s
-    IFS=: read -r h m s <<<"$1"
-    echo $((10#$h * 3600 + 10#$m * 60 + 10#$s))
-}
 clock_text() { printf '%02d:%02d:%02d' $(($1 / 3600)) $(($1 / 60 % 60)) $(($1 % 60)); }
 
 # 1. The reminder popup's list, opened with the mouse, then moved through with the keys: the
