@@ -5,6 +5,7 @@
 #include "analog/time_text.h"
 #include "config/names.h"
 #include "config/time_of_day.h"
+#include "events/vibration.h"
 #include "platform/calendar.h"
 
 namespace horalune {
@@ -81,7 +82,7 @@ void SecondTick::chime(const DateTime& at, const ChimeSettings& chime) {
     if (!chime.on.on() || at.minute != 0 || at.second != 0) return;
     if (chime.sound_on.on()) platform_.play_sound(chime.sound_path, true);
     if (chime.vibrate.on()) {
-        analog_.form().set_interval(analog_names::kVibrateTimer, 250);
+        start_shaking(analog_, ShakeSource::chime);
     }
 }
 
@@ -95,7 +96,7 @@ void SecondTick::reminder(const DateTime& at, const ReminderSettings& reminder) 
     if (reminder.text_on.on()) actions_.open_reminder_popup(reminder.text);
     if (sound) platform_.play_sound(sound_path, true);
     if (vibrate) {
-        analog_.form().set_interval(analog_names::kVibrateTimer, 251);
+        start_shaking(analog_, ShakeSource::reminder);
     }
 }
 

@@ -50,8 +50,10 @@ void Application::start_up() {
     load_button_faces(*analog_, platform_.program_dir(), clock_style_);
     load_button_icons(*analog_, platform_.program_dir());
     buttons_ = std::make_unique<ButtonContext>(
-        ButtonContext{platform_, *analog_, platform_.program_dir(),
-                      [this] { open_dialup_window(); }});
+        ButtonContext{.platform = platform_,
+                      .window = *analog_,
+                      .program_dir = platform_.program_dir(),
+                      .open_dialup_window = [this] { open_dialup_window(); }});
     share_button_handlers(*buttons_);
     if (globals_.settings().other.heart.off()) {
         analog_->form().set_interval(kHeartTimer, 0);
@@ -218,7 +220,7 @@ void Application::on_control_input(WindowId window, int control, const ControlVa
 
 void Application::face_left_pressed() {
     // A press on the face silences an alert, then starts a move; without a move it only silences.
-    analog_->form().set_interval(kVibrateTimer, 0);
+    stop_shaking(*analog_);
     platform_.stop_sound();
     platform_.begin_window_drag(analog_->form().window());
 }

@@ -64,14 +64,9 @@ void run_button_command(ButtonContext& context, int n) {
     const std::string& command = record->command;
     Form& form = context.window.form();
     if (command == kCdTrayCommand) {
-        // The flag only remembers what we asked for; the drive's real state is unknown.
-        if (form.caption().empty()) {
-            context.platform.send_media_command("Set CDAudio Door Open Wait");
-            form.set_caption("ok");
-        } else {
-            context.platform.send_media_command("Set CDAudio Door Closed Wait");
-            form.set_caption("");
-        }
+        context.platform.send_media_command(context.cd_tray_opened ? "Set CDAudio Door Closed Wait"
+                                                                   : "Set CDAudio Door Open Wait");
+        context.cd_tray_opened = !context.cd_tray_opened;
     } else if (command == kDialCommand) {
         if (!context.platform.dialup_connected()) {
             if (context.open_dialup_window) context.open_dialup_window();

@@ -22,6 +22,8 @@ struct ButtonContext {
     AnalogWindow& window;
     std::string program_dir;
     std::function<void()> open_dialup_window;  // modeless
+    // What the CD-tray command last asked for; the drive's real state is unknown.
+    bool cd_tray_opened = false;
 };
 
 // Button n's face picture from field `style` of record n of the store (no picture when the

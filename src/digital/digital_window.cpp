@@ -7,6 +7,7 @@
 #include "config/convert.h"
 #include "config/names.h"
 #include "desktop/menus.h"
+#include "events/vibration.h"
 #include "ui/picture.h"
 
 namespace horalune {
@@ -130,7 +131,7 @@ void DigitalWindow::remove_picture() {
 }
 
 void DigitalWindow::left_pressed(int x, int y) {
-    context_.clock.form().set_interval(analog_names::kVibrateTimer, 0);
+    stop_shaking(context_.clock);
     const Rect label = form_->control(kLabel).rect;
     const Rect before = context_.platform.window_rect(window());
     int width = before.width;

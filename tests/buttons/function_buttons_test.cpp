@@ -65,13 +65,14 @@ TEST_F(FunctionButtonsTest, CommandsRunExactlyAsWritten) {
 TEST_F(FunctionButtonsTest, CdTrayAlternatesStartingWithOpen) {
     write_store({{"光驱开关", ""}, {"光驱开关", ""}});
     start();
+    const std::string caption = analog().form().caption();
     click(1);
     click(2);  // the flag is shared by every button with the command
     click(1);
     EXPECT_EQ(platform.media_commands(), (std::vector<std::string>{"Set CDAudio Door Open Wait",
                                                                    "Set CDAudio Door Closed Wait",
                                                                    "Set CDAudio Door Open Wait"}));
-    EXPECT_EQ(analog().form().caption(), "ok");
+    EXPECT_EQ(analog().form().caption(), caption);  // the tray's state is not kept in the title
     EXPECT_TRUE(platform.started_processes().empty());
 }
 
