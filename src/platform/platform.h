@@ -58,10 +58,10 @@ enum class ControlType {
     button,
     hyperlink,
     picture,
-    edit,        // one line, or several with `multiline`
+    edit,  // one line, or several with `multiline`
     check_box,
     radio,
-    drop_list,   // a drop-down list of `items`; the user cannot type into it
+    drop_list,  // a drop-down list of `items`; the user cannot type into it
     list_box,
     check_list,  // a list whose current item carries the one check mark
     group_box,
@@ -82,7 +82,7 @@ constexpr int kDefaultColour = -1;  // the desktop's own colour
 // changes (ControlValue).
 struct ControlSpec {
     ControlType type = ControlType::label;
-    Rect rect;  // relative to the window's client area
+    Rect rect;            // relative to the window's client area
     std::string caption;  // the text of labels, buttons, boxes and edit boxes
     FontSpec font;
     Image picture;  // for pictures: shown at the control's top-left, white transparent

@@ -111,8 +111,8 @@ void expect_reads_as(const FieldRow& row, Settings& s, const std::string& text) 
             const auto& value = *static_cast<const std::optional<std::int32_t>*>(at);
             EXPECT_EQ(value.has_value(), !text.empty());
             if (value) {
-            EXPECT_EQ(*value, to_integer(text));
-        }
+                EXPECT_EQ(*value, to_integer(text));
+            }
             break;
         }
         case FieldKind::switch_word:

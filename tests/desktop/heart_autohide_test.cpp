@@ -234,7 +234,7 @@ TEST(AutoHideTick, DigitalWindowOnlyWhileOpenAndSwitchedOn) {
     const WindowId digital = platform.create_window({"", {0, 500, 120, 40}});
     platform.set_cursor({600, 400});
     autohide_tick(platform, globals, analog, kNoWindow);  // the digital clock is closed
-    EXPECT_EQ(platform.window_rect(analog).left, 0);     // the analog clock's switch is off
+    EXPECT_EQ(platform.window_rect(analog).left, 0);      // the analog clock's switch is off
     EXPECT_EQ(platform.window_rect(digital).left, 0);
     autohide_tick(platform, globals, analog, digital);
     EXPECT_EQ(platform.window_rect(analog).left, 0);

@@ -4,9 +4,12 @@
 // window's tooltip.
 #ifdef _WIN32
 #include <gtest/gtest.h>
-#include <windows.h>
 
+// <commctrl.h> needs <windows.h> before it.
+// clang-format off
+#include <windows.h>
 #include <commctrl.h>
+// clang-format on
 
 #include <algorithm>
 #include <string>

@@ -32,8 +32,8 @@ std::optional<std::string> Win32Platform::choose_file(WindowId owner, const std:
     request.lpstrFile = file.data();
     request.nMaxFile = static_cast<DWORD>(file.size());
     request.lpstrTitle = caption.empty() ? nullptr : caption.c_str();
-    request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
-                    OFN_EXPLORER;
+    request.Flags =
+        OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
     const DialogOpen open(*this);
     if (!GetOpenFileNameW(&request)) return std::nullopt;
     file.resize(wcslen(file.c_str()));

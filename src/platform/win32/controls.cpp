@@ -17,7 +17,7 @@
 namespace horalune::win32 {
 namespace {
 
-constexpr int kDroppedItems = 10;  // rows an open drop-down list shows before it scrolls
+constexpr int kDroppedItems = 10;       // rows an open drop-down list shows before it scrolls
 constexpr wchar_t kBullet = L'\u25CF';  // what a password box shows for each character
 
 struct NativeKind {

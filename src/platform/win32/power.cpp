@@ -1,7 +1,10 @@
 // The power operation of the timed shutdown: shut down with power-off, restart, log off or
 // sleep, forced or not, after taking the shutdown privilege. Does not report a failure.
+// <powrprof.h> needs <windows.h> before it.
+// clang-format off
 #include <windows.h>
 #include <powrprof.h>
+// clang-format on
 
 #include <string>
 

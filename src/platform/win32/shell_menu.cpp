@@ -79,9 +79,8 @@ void Win32Platform::message_box(WindowId owner, const std::string& text, const s
     MessageBoxW(hwnd_of(owner), widen(text).c_str(), widen(title).c_str(), MB_OK | icon_flag(icon));
 }
 
-bool Win32Platform::ask_ok_cancel(WindowId owner, const std::string& text,
-                                  const std::string& title, MessageIcon icon,
-                                  bool default_cancel) {
+bool Win32Platform::ask_ok_cancel(WindowId owner, const std::string& text, const std::string& title,
+                                  MessageIcon icon, bool default_cancel) {
     trace("question \"" + title + "\": " + text);
     const DialogOpen open(*this);
     const UINT flags = MB_OKCANCEL | icon_flag(icon) | (default_cancel ? MB_DEFBUTTON2 : 0);

@@ -1,9 +1,12 @@
 // A window's one tooltip: a native tooltip control with a single tool whose area and text the
 // program sets as the pointer moves; the control keeps the desktop's delays. Does not show
 // balloon tips or more than one tool per window.
+// <commctrl.h> needs <windows.h>, which the back-end's header brings, before it.
+// clang-format off
 #include "platform/win32/backend.h"
-
 #include <commctrl.h>
+// clang-format on
+
 #include "platform/win32/trace.h"
 #include "platform/win32/wide.h"
 
