@@ -22,14 +22,23 @@ WindowDesign make_design() {
     static constexpr std::string_view kTags[kButtonCount] = {"1", "2", "3", "4",  "5",  "6",
                                                              "7", "8", "9", "10", "11", "12"};
     for (int i = 0; i < kButtonCount; ++i) {
-        d.controls.push_back(
-            {kButtonNames[i], ControlKind::picture_button, kButtons[i], {}, 0, true, kTags[i]});
+        d.controls.push_back({.name = kButtonNames[i],
+                              .kind = ControlKind::picture_button,
+                              .rect = kButtons[i],
+                              .tag = kTags[i]});
     }
     d.controls.push_back({kHeart, ControlKind::picture, {72, 72, 40, 40}});
-    d.controls.push_back({kHeartTimer, ControlKind::timer, {}, {}, 100});
-    d.controls.push_back({kAutoHideTimer, ControlKind::timer, {}, {}, 300});
-    d.controls.push_back({kVibrateTimer, ControlKind::timer, {}, {}, 0});
-    d.controls.push_back({kSecondTimer, ControlKind::timer, {}, {}, 1000, true, {}, true});
+    d.controls.push_back(
+        {.name = kHeartTimer, .kind = ControlKind::timer, .rect = {}, .interval = 100});
+    d.controls.push_back(
+        {.name = kAutoHideTimer, .kind = ControlKind::timer, .rect = {}, .interval = 300});
+    d.controls.push_back({.name = kVibrateTimer, .kind = ControlKind::timer, .rect = {}});
+    // The second hand moves on the wall clock's whole seconds.
+    d.controls.push_back({.name = kSecondTimer,
+                          .kind = ControlKind::timer,
+                          .rect = {},
+                          .interval = 1000,
+                          .aligned = true});
     return d;
 }
 

@@ -8,13 +8,14 @@
 #include "analog/analog_window.h"
 #include "analog/face.h"
 #include "analog/face_background.h"
-#include "buttons/function_buttons.h"
+#include "analog/time_text.h"
 #include "config/convert.h"
 #include "config/names.h"
-#include "digital/digital_window.h"
 #include "ui/picture.h"
 
-namespace horalune::appearance_page {
+namespace horalune {
+
+namespace appearance_page {
 
 FontSpec digital_font_fit(FontSpec font, bool keep_default_height) {
     // A vertical face ("@" before the name) lays the digits on their side: its upright twin.
@@ -108,7 +109,9 @@ struct Page {
     void write(T Part::*field, const V& value) const {
         context.globals.save(field, value);
     }
-    DigitalWindow* digital() const { return context.digital ? context.digital() : nullptr; }
+    const DigitalHooks* digital() const {
+        return context.digital.open && context.digital.open() ? &context.digital : nullptr;
+    }
 
     // Radios of a pair: the model does not group them, so the page keeps them exclusive.
     void select(std::string_view on, std::string_view off) {
@@ -173,14 +176,14 @@ struct Page {
     }
 
     void style(int number) {
-        if (number == 5) {
+        if (number == ClockSettings::kFirstStyleNumber) {
             select(kStyle1, kStyle2);
         } else {
             select(kStyle2, kStyle1);
         }
         write(&ClockSettings::style, int_text(number));
         default_face();
-        load_button_faces(context.clock, context.program_dir, number);
+        if (context.restyle_buttons) context.restyle_buttons(number);
     }
 
     // The style's own picture replaces any chosen one; the picture mode stays.
@@ -208,12 +211,13 @@ struct Page {
         } else {
             select(kTwentyFourHours, kTwelveHours);
         }
-        context.globals.digital_format = twelve ? 2 : 0;
-        write(&DigitalSettings::format, twelve ? DigitalSettings::kTwelveHours : "0");
+        context.globals.digital_format = twelve ? kTwelveHourFormat : kTwentyFourHourFormat;
+        write(&DigitalSettings::format,
+              twelve ? DigitalSettings::kTwelveHours : DigitalSettings::kTwentyFourHours);
     }
 
     void digital_colour(bool text) {
-        DigitalWindow* window = digital();
+        const DigitalHooks* window = digital();
         if (window == nullptr) return;
         const auto colour = pick_colour(text ? kTextColour : kBackColour);
         if (!colour) return;
@@ -226,7 +230,7 @@ struct Page {
     }
 
     void digital_font() {
-        DigitalWindow* window = digital();
+        const DigitalHooks* window = digital();
         if (window == nullptr) return;
         const auto font = context.platform.choose_font(
             form.window(), digital_font_fit(window->font(), true), kMinFontHeight, kMaxFontHeight);
@@ -246,7 +250,7 @@ struct Page {
     }
 
     void has_picture() {
-        DigitalWindow* window = digital();
+        const DigitalHooks* window = digital();
         if (window == nullptr) return;
         const bool on = form.checked(kHasPicture);
         if (on) {
@@ -259,7 +263,7 @@ struct Page {
     }
 
     void digital_picture() {
-        DigitalWindow* window = digital();
+        const DigitalHooks* window = digital();
         if (window == nullptr) return;
         const auto choice = choose_picture();
         if (!choice) return;
@@ -317,8 +321,8 @@ void bind(Form& form, Context context) {
         on(kHandLengths[n], ControlEvent::changed, [i](Page& p) { p.hand_length(i); });
         on(kHandWidths[n], ControlEvent::changed, [i](Page& p) { p.hand_width(i); });
     }
-    on(kStyle1, ControlEvent::clicked, [](Page& p) { p.style(5); });
-    on(kStyle2, ControlEvent::clicked, [](Page& p) { p.style(6); });
+    on(kStyle1, ControlEvent::clicked, [](Page& p) { p.style(ClockSettings::kFirstStyleNumber); });
+    on(kStyle2, ControlEvent::clicked, [](Page& p) { p.style(ClockSettings::kSecondStyleNumber); });
     on(kDefaultFace, ControlEvent::clicked, [](Page& p) { p.default_face(); });
     on(kFacePicture, ControlEvent::clicked, [](Page& p) { p.face_picture(); });
     on(kTwelveHours, ControlEvent::clicked, [](Page& p) { p.hour_format(true); });
@@ -331,4 +335,15 @@ void bind(Form& form, Context context) {
     on(kDigitalPicture, ControlEvent::clicked, [](Page& p) { p.digital_picture(); });
 }
 
-}  // namespace horalune::appearance_page
+}  // namespace appearance_page
+
+void AppearancePage::load(Form& form) {
+    // Filled hidden, then shown as it was.
+    const bool was_visible = form.visible();
+    form.show(false);
+    const bool digital_open = context_.digital.open && context_.digital.open();
+    appearance_page::load(form, context_.globals.settings(), digital_open);
+    form.show(was_visible);
+}
+
+}  // namespace horalune

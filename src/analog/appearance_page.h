@@ -1,5 +1,7 @@
-// The "钟表设置" tab of the settings dialog: how both clocks look. It has no OK or Apply:
-// every control applies its change to the clock and writes it to config.ini at once.
+// The "钟表设置" page of the settings dialog: how both clocks look. It has no OK or Apply:
+// every control applies its change to the clock and writes it to config.ini at once. What it
+// changes outside the analog clock (the buttons' faces, the digital clock) it reaches through
+// the hooks its owner hands it.
 #pragma once
 
 #include <array>
@@ -10,12 +12,13 @@
 
 #include "config/globals.h"
 #include "platform/platform.h"
+#include "settings/settings_page.h"
+#include "settings/sound_row.h"
 #include "ui/form.h"
 
 namespace horalune {
 
 class AnalogWindow;
-class DigitalWindow;
 
 namespace appearance_page {
 
@@ -45,7 +48,7 @@ inline constexpr std::string_view kDigitalPicture = "选择框24";
 // The length lists' item numbers: how far the hand's tip stays inside the face's edge.
 inline constexpr std::array<int, 6> kLengthNumbers = {63, 57, 51, 45, 39, 33};
 
-inline constexpr std::string_view kFileTitle = "选择一个程序或文件";
+inline constexpr std::string_view kFileTitle = sound_row::kFileDialogTitle;
 inline constexpr std::string_view kPictureFilter = "JPG图片|*.jpg|GIF动画|*.gif|位图|*.bmp";
 inline constexpr std::string_view kModeTitle = "选择图片显示方式";
 inline constexpr std::string_view kModePrompt =
@@ -65,13 +68,24 @@ FontSpec digital_font_fit(FontSpec font, bool keep_default_height);
 // The tab's controls, placed on the tab page.
 std::vector<ControlDesign> controls();
 
+// The digital clock as the page changes it; each is called only while `open` says it is.
+struct DigitalHooks {
+    std::function<bool()> open;
+    std::function<void(int colour)> set_text_colour;
+    std::function<void(int colour)> set_back_colour;
+    std::function<FontSpec()> font;
+    std::function<void(const std::string& face, int height)> set_font;
+    std::function<void(const std::string& path, int mode)> set_picture_file;
+    std::function<void()> remove_picture;
+};
+
 // What the handlers change besides config.ini.
 struct Context {
     Platform& platform;
     Globals& globals;
     AnalogWindow& clock;
-    std::function<DigitalWindow*()> digital;  // null while the digital clock is closed
-    std::string program_dir;                  // the icon store's folder
+    std::function<void(int style)> restyle_buttons;  // the buttons' faces of a style number
+    DigitalHooks digital;
 };
 
 // Shows the stored settings without running any handler; the digital group is disabled while
@@ -82,5 +96,21 @@ void load(Form& form, const Settings& settings, bool digital_open);
 void bind(Form& form, Context context);
 
 }  // namespace appearance_page
+
+class AppearancePage : public SettingsPage {
+  public:
+    explicit AppearancePage(appearance_page::Context context) : context_(std::move(context)) {}
+
+    std::vector<ControlDesign> controls() const override { return appearance_page::controls(); }
+    void bind(Form& form) override { appearance_page::bind(form, context_); }
+    // No buttons: the note says that changes count at once.
+    PageFrame frame() const override { return {.buttons = false, .note = true}; }
+    void load(Form& form) override;
+    // Everything is written as it changes.
+    void save(Form& /*form*/) override {}
+
+  private:
+    appearance_page::Context context_;
+};
 
 }  // namespace horalune

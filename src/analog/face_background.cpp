@@ -4,6 +4,7 @@
 #include <string>
 
 #include "config/names.h"
+#include "config/settings.h"
 #include "ui/builtin_assets.h"
 #include "ui/picture.h"
 
@@ -22,7 +23,7 @@ Image choose_face_background(std::string_view value, int style) {
     if (!value.empty()) {
         if (auto picture = load_picture(std::string(value))) return std::move(*picture);
     }
-    return builtin_background(style == 5 ? 1 : 2);
+    return builtin_background(style == ClockSettings::kFirstStyleNumber ? 1 : 2);
 }
 
 }  // namespace horalune

@@ -75,7 +75,7 @@ void SecondTick::digital_text() {
     t.hour = static_cast<int>(seconds / 3600 % 24);
     t.minute = static_cast<int>(seconds / 60 % 60);
     t.second = static_cast<int>(seconds % 60);
-    actions_.set_digital_text(time_text(t, 0));
+    actions_.set_digital_text(time_text(t, kTwentyFourHourFormat));
 }
 
 void SecondTick::chime(const DateTime& at, const ChimeSettings& chime) {

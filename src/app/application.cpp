@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "analog/face_background.h"
+#include "app/settings_pages.h"
 #include "buttons/function_buttons.h"
 #include "config/convert.h"
 #include "config/names.h"
@@ -131,7 +132,10 @@ void Application::exit_routine() {
     globals_.hand_width = {};
 }
 
+// Every event from the desktop is one turn: a window that closes itself while it is handled is
+// destroyed after the event has returned.
 void Application::on_timer(WindowId window, int timer_id) {
+    const OpenForms::Turn turn(open_forms_);
     if (analog_ && window == analog_->form().window()) {
         analog_->form().dispatch_timer(timer_id);
     } else {
@@ -145,6 +149,7 @@ bool Application::is_clock(WindowId window) const {
 }
 
 void Application::on_mouse_down(WindowId window, MouseButton button, int x, int y) {
+    const OpenForms::Turn turn(open_forms_);
     // While a modal window is open a press on a clock only brings that window forward.
     if (is_clock(window) && platform_.activate_modal()) return;
     if (digital_ && window == digital_->window()) {
@@ -172,6 +177,7 @@ void Application::on_mouse_down(WindowId window, MouseButton button, int x, int 
 }
 
 void Application::on_mouse_up(WindowId window, MouseButton button, int x, int y) {
+    const OpenForms::Turn turn(open_forms_);
     if (!analog_ || window != analog_->form().window()) return;
     analog_->button_mouse_up(button, x, y);
     if (button != MouseButton::left) return;
@@ -183,20 +189,24 @@ void Application::on_mouse_up(WindowId window, MouseButton button, int x, int y)
 }
 
 void Application::on_mouse_move(WindowId window, int x, int y) {
+    const OpenForms::Turn turn(open_forms_);
     if (analog_ && window == analog_->form().window()) analog_->pointer_at(std::pair{x, y});
 }
 
 void Application::on_mouse_leave(WindowId window) {
+    const OpenForms::Turn turn(open_forms_);
     if (analog_ && window == analog_->form().window()) analog_->pointer_at(std::nullopt);
 }
 
 bool Application::on_key_down(WindowId window, int key) {
+    const OpenForms::Turn turn(open_forms_);
     // F4 with any modifier is swallowed, so Alt+F4 cannot close a clock window.
     if (analog_ && window == analog_->form().window()) return key == kKeyF4;
     return open_forms_.route_key(window, key);
 }
 
 void Application::on_tray_click(WindowId owner, MouseButton button) {
+    const OpenForms::Turn turn(open_forms_);
     if (!analog_ || owner != analog_->form().window()) return;
     if (platform_.activate_modal()) return;  // the open modal window comes forward, no more
     if (button == MouseButton::right) {
@@ -209,12 +219,14 @@ void Application::on_tray_click(WindowId owner, MouseButton button) {
 }
 
 void Application::on_control(WindowId window, int control, ControlEvent event) {
+    const OpenForms::Turn turn(open_forms_);
     // The digital clock's text reports its presses as a control's.
     if (event == ControlEvent::left_down && is_clock(window) && platform_.activate_modal()) return;
     open_forms_.route_control(window, control, event);
 }
 
 void Application::on_control_input(WindowId window, int control, const ControlValue& value) {
+    const OpenForms::Turn turn(open_forms_);
     open_forms_.route_input(window, control, value);
 }
 
@@ -287,8 +299,11 @@ void Application::exit_program() {
 void Application::open_settings(int page) {
     if (!settings_) {
         settings_ = std::make_unique<SettingsDialog>(SettingsDialog::Context{
-            platform_, globals_, open_forms_, *analog_, [this] { settings_.reset(); },
-            [this] { return digital_.get(); }});
+            .platform = platform_,
+            .forms = open_forms_,
+            .pages = make_settings_pages(platform_, globals_, *analog_,
+                                         [this] { return digital_.get(); }),
+            .closed = [this] { open_forms_.drop_later(std::move(settings_)); }});
     }
     settings_->open_on(page);
 }
@@ -365,7 +380,7 @@ void Application::open_reminder_popup(const std::string& text) {
         reminder_popup_ = std::make_unique<ReminderPopup>(
             platform_, globals_, open_forms_,
             ReminderPopup::Hooks{[this] { open_settings(settings::kReminderPage); },
-                                 [this] { reminder_popup_.reset(); }});
+                                 [this] { open_forms_.drop_later(std::move(reminder_popup_)); }});
     }
     reminder_popup_->show_text(text);
 }
@@ -387,15 +402,17 @@ void Application::open_dialup_window() {
         platform_.activate_window(dialup_->form().window());
         return;
     }
-    dialup_ = std::make_unique<DialupWindow>(
-        DialupWindow::Context{platform_, globals_, open_forms_, [this] { dialup_.reset(); }});
+    dialup_ = std::make_unique<DialupWindow>(DialupWindow::Context{
+        platform_, globals_, open_forms_, [this] { open_forms_.drop_later(std::move(dialup_)); }});
 }
 
 void Application::on_dialup_status(const std::string& text) {
+    const OpenForms::Turn turn(open_forms_);
     if (dialup_) dialup_->show_status(text);
 }
 
 bool Application::on_close_request(WindowId window) {
+    const OpenForms::Turn turn(open_forms_);
     if (dialup_ && window == dialup_->form().window()) {
         // Closed the way "以后再来" closes it; the window is gone already.
         dialup_->close();

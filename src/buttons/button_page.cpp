@@ -4,6 +4,7 @@
 
 #include "buttons/function_buttons.h"
 #include "buttons/icon_store.h"
+#include "buttons/sound_pickers.h"
 #include "config/names.h"
 #include "platform/files.h"
 #include "ui/bmp_encode.h"
@@ -204,6 +205,25 @@ Image preset_icon(const std::string& program_dir, int k) {
         for (int x = 0; x < kIconSize; ++x) cell.at(x, y) = strip->at(k * kIconSize + x, y);
     }
     return cell;
+}
+
+void ButtonPage::bind(Form& form) {
+    bind_button_page(form, platform_, globals_);
+    bind_button_sound_row(form, platform_);
+}
+
+void ButtonPage::load(Form& form) {
+    prepare_button_page(form, platform_.program_dir());
+}
+
+void ButtonPage::save(Form& /*form*/) {
+    apply_button_page(platform_.program_dir(), clock_);
+}
+
+void ButtonPage::closing(DialogClose how, bool current) {
+    if (how == DialogClose::ok || (how == DialogClose::cancel && current)) {
+        discard_button_page(platform_.program_dir());
+    }
 }
 
 }  // namespace horalune

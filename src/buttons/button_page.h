@@ -12,6 +12,8 @@
 
 #include "buttons/icon_store_format.h"
 #include "config/globals.h"
+#include "settings/settings_page.h"
+#include "settings/sound_row.h"
 #include "ui/form.h"
 
 namespace horalune {
@@ -32,8 +34,7 @@ inline constexpr std::string_view kSoundPicker = "选择声音1";
 inline constexpr std::string_view kSoundPreview = "试听1";
 inline constexpr std::string_view kRecorder = "打开录音机";
 
-// The dialog's one open-file dialog, which every picker of every tab opens with its own filter.
-inline constexpr std::string_view kFileDialogTitle = "选择一个程序或文件";
+inline constexpr std::string_view kFileDialogTitle = sound_row::kFileDialogTitle;
 inline constexpr std::string_view kProgramFilter = "应用程序|*.exe";
 inline constexpr std::string_view kIconFilter = "图标资源|*.ico";
 
@@ -78,8 +79,27 @@ std::vector<ControlDesign> controls();
 
 }  // namespace button_page
 
+// The page as the settings dialog sees it: loading makes the working copy, OK and Apply write
+// it back, OK (on any page) and Cancel (on this one) delete it; Esc keeps it.
+class ButtonPage : public SettingsPage {
+  public:
+    ButtonPage(Platform& platform, Globals& globals, AnalogWindow& clock)
+        : platform_(platform), globals_(globals), clock_(clock) {}
+
+    std::vector<ControlDesign> controls() const override { return button_page::controls(); }
+    void bind(Form& form) override;
+    void load(Form& form) override;
+    void save(Form& form) override;
+    void closing(DialogClose how, bool current) override;
+
+  private:
+    Platform& platform_;
+    Globals& globals_;
+    AnalogWindow& clock_;
+};
+
 // Binds the tab's controls: the boxes, the icon buttons, the preset list, the recorder and the
-// button list. The sound picker and preview are bound with the other sound rows.
+// button list. The sound picker and preview are bound by bind_button_sound_row.
 void bind_button_page(Form& form, Platform& platform, Globals& globals);
 
 // Copies the icon store to the working copy and shows button 1's record.

@@ -19,7 +19,11 @@ WindowDesign make_design() {
     d.in_taskbar = true;
     const auto label = [](std::string_view name, Rect r, std::string_view caption,
                           bool visible = true) {
-        return ControlDesign{name, ControlKind::label, r, caption, 0, visible};
+        return ControlDesign{.name = name,
+                             .kind = ControlKind::label,
+                             .rect = r,
+                             .caption = caption,
+                             .visible = visible};
     };
     const auto edit = [](std::string_view name, Rect r) {
         return ControlDesign{name, ControlKind::edit, r};
@@ -43,7 +47,7 @@ WindowDesign make_design() {
         label("标签4", {10, 132, 90, 24}, "电话号码："),
         edit(kNumber, {94, 134, 120, 20}),
         {kLater, ControlKind::button, {120, 160, 80, 24}, "以后再来"},
-        {kTimer, ControlKind::timer, {}, {}, 0},
+        {.name = kTimer, .kind = ControlKind::timer, .rect = {}},  // runs while dialling
         {kStart, ControlKind::button, {31, kStartTopIdle, 80, 24}, kStartCaption},
     };
     return d;
@@ -149,9 +153,8 @@ void DialupWindow::tick() {
 }
 
 void DialupWindow::close() {
-    const std::function<void()> closed = context_.closed;
-    form_.reset();
-    if (closed) closed();
+    // The owner hands this window to OpenForms::drop_later: it goes after the event.
+    if (context_.closed) context_.closed();
 }
 
 }  // namespace horalune

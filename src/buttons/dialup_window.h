@@ -46,7 +46,8 @@ class DialupWindow {
         Platform& platform;
         Globals& globals;  // config_path, and dial_elapsed that counts the seconds
         OpenForms& forms;
-        // The window has closed itself; the owner may destroy it from inside this call.
+        // The window asks to be closed; the owner lets go of it through OpenForms::drop_later,
+        // which destroys it once the event being handled has returned.
         std::function<void()> closed;
     };
 
@@ -61,7 +62,7 @@ class DialupWindow {
 
     // A status text of the dial-up layer, shown as it comes.
     void show_status(const std::string& text);
-    // Closes the window without dialling; `this` may be gone on return.
+    // Closes the window without dialling: its owner destroys it after the event.
     void close();
 
   private:

@@ -6,6 +6,7 @@
 #include "analog/analog_window.h"
 #include "buttons/icon_store.h"
 #include "config/convert.h"
+#include "config/settings.h"
 #include "ui/picture.h"
 
 namespace horalune {
@@ -29,8 +30,10 @@ void load_button_faces(AnalogWindow& window, const std::string& program_dir, int
     const auto records = load_icon_store(store_path(program_dir));
     for (int n = 1; n <= analog_names::kButtonCount; ++n) {
         const std::string* field = records ? horalune::field((*records)[n - 1], style) : nullptr;
-        window.set_button_face(
-            n, field && (style == 5 || style == 6) ? decode_picture(*field) : std::nullopt);
+        window.set_button_face(n, field && (style == ClockSettings::kFirstStyleNumber ||
+                                            style == ClockSettings::kSecondStyleNumber)
+                                      ? decode_picture(*field)
+                                      : std::nullopt);
     }
     window.refresh();
 }

@@ -48,6 +48,9 @@ struct ClockSettings {
     std::int32_t picture_mode = 0;  // 方式
     Switch auto_hide;               // 自动隐藏
 
+    // 风格's numbers: the two looks of the face and the buttons.
+    static constexpr int kFirstStyleNumber = 5;   // 界面风格1
+    static constexpr int kSecondStyleNumber = 6;  // 界面风格2
     static constexpr std::string_view kFirstStyle = "5";
     bool first_style() const { return style == kFirstStyle; }
 };
@@ -68,6 +71,7 @@ struct DigitalSettings {
     Switch auto_hide;                         // 自动隐藏
 
     static constexpr std::string_view kTwelveHours = "2";
+    static constexpr std::string_view kTwentyFourHours = "0";
     bool twelve_hours() const { return format == kTwelveHours; }
 };
 

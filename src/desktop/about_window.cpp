@@ -8,6 +8,7 @@ namespace horalune {
 namespace {
 
 constexpr std::string_view kTitleStrip = "标签33";
+constexpr std::string_view kIcon = "图形按钮1";
 constexpr std::string_view kEmailLink = "超级链接框1";
 constexpr std::string_view kSiteLink = "超级链接框2";
 constexpr std::string_view kCloseButton = "开始";
@@ -15,7 +16,7 @@ constexpr std::string_view kEmail = "hl@example.org";
 constexpr std::string_view kSite = "https://horalune.example.org/";
 
 WindowDesign make_design() {
-    const FontSpec song{"宋体", 14, false};
+    const FontSpec song{.face = "宋体", .height = 14};
     WindowDesign d{"关于窗口", "关于 Horalune", {50, 50, 355, 235}, {}};
     d.controls.push_back({kTitleStrip,
                           ControlKind::label,
@@ -26,7 +27,7 @@ WindowDesign make_design() {
                           {},
                           false,
                           song});
-    d.controls.push_back({"图形按钮1", ControlKind::icon, {25, 28, 32, 32}});
+    d.controls.push_back({kIcon, ControlKind::icon, {25, 28, 32, 32}});
     d.controls.push_back(
         {"标签2", ControlKind::label, {68, 66, 248, 20}, "Horalune 由 Horalune 开发组用心制作。"});
     d.controls.push_back({kEmailLink,
@@ -72,7 +73,7 @@ const WindowDesign& about_window_design() {
 
 AboutWindow::AboutWindow(Platform& platform) : platform_(platform) {
     std::map<std::string_view, Image> pictures;
-    if (auto icon = decode_icon(builtin::program_icon_ico(), 32)) pictures["图形按钮1"] = *icon;
+    if (auto icon = decode_icon(builtin::program_icon_ico(), 32)) pictures[kIcon] = *icon;
     form_ = std::make_unique<Form>(platform_, about_window_design(), true, pictures);
     Form& f = *form_;
     f.on_control(kTitleStrip, ControlEvent::left_down,

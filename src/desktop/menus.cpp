@@ -7,7 +7,7 @@ using namespace menu_text;
 Menu make_tray_menu() {
     return Menu("托盘菜单", {{kAutoHide},
                              {},
-                             {kHeart, true},
+                             {.caption = kHeart, .checked = true},
                              {kShowClock},
                              {kShowDigital},
                              {},

@@ -32,7 +32,7 @@ WindowDesign make_design() {
         {}};
     ControlDesign label{
         kLabel, ControlKind::label, {0, 0, kDesignWidth, kDesignHeight}, "15:34:01"};
-    label.font = FontSpec{"Arial Black", 35, true};
+    label.font = FontSpec{.face = "Arial Black", .height = 35, .bold = true};
     label.centred = true;  // the time stays in the middle however the window is sized
     d.controls.push_back(label);
     return d;

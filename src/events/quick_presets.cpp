@@ -46,6 +46,16 @@ void bind_quick_presets(Form& form, std::string_view list, std::string caption_a
         [chosen = std::move(chosen)](int index) { chosen(*quick_preset_minutes(index)); });
 }
 
+void bind_time_presets(Form& form, std::string_view list, TimeBoxes boxes) {
+    bind_quick_presets(
+        form, list, std::string(kTabPresetCaptionAfterUse), [&form, boxes](int minutes) {
+            const auto t = add_minutes(form.text(boxes.hour), form.text(boxes.minute),
+                                       form.text(boxes.second), minutes);
+            if (!t) return;  // the boxes hold no valid time: they stay as typed
+            show_time(form, boxes, {.hour = t->hour, .minute = t->minute, .second = t->second});
+        });
+}
+
 std::optional<TimeOfDay> add_minutes(std::string_view hour_box, std::string_view minute_box,
                                      std::string_view second_box, int minutes) {
     if (hour_box.empty() || minute_box.empty() || second_box.empty()) return std::nullopt;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "config/time_of_day.h"
+#include "settings/page_binding.h"
 #include "ui/form.h"
 
 namespace horalune {
@@ -56,5 +57,9 @@ void bind_quick_presets(Form& form, std::string_view list, std::string caption_a
 // of range), and the caller then leaves them as they are.
 std::optional<TimeOfDay> add_minutes(std::string_view hour_box, std::string_view minute_box,
                                      std::string_view second_box, int minutes);
+
+// A settings page's preset list that adds its minutes to the page's three time boxes; boxes
+// that hold no valid time stay as typed.
+void bind_time_presets(Form& form, std::string_view list, TimeBoxes boxes);
 
 }  // namespace horalune

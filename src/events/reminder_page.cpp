@@ -1,13 +1,39 @@
 #include "events/reminder_page.h"
 
-#include "config/convert.h"
 #include "events/quick_presets.h"
+#include "settings/sound_row.h"
 
-namespace horalune::reminder_page {
+namespace horalune {
 
-const std::vector<std::string_view> kLevelItems = {"一级", "二级", "三级", "四级", "五级"};
+using namespace reminder_page;
 
-std::vector<ControlDesign> controls() {
+const std::vector<std::string_view> reminder_page::kLevelItems = {"一级", "二级", "三级", "四级",
+                                                                  "五级"};
+
+namespace {
+constexpr TimeBoxes kTimeBoxes{.hour = kHourBox, .minute = kMinuteBox, .second = kSecondBox};
+}  // namespace
+
+std::span<const Binding> reminder_page::bindings() {
+    static const Binding kTable[] = {
+        check_binding(kChimeOn, &ChimeSettings::on),
+        check_binding(kChimeVibrate, &ChimeSettings::vibrate),
+        level_binding(kChimeLevel, &ChimeSettings::vibrate_level),
+        check_binding(kChimeSoundOn, &ChimeSettings::sound_on),
+        text_binding(kChimeSoundPath, &ChimeSettings::sound_path),
+        check_binding(kReminderOn, &ReminderSettings::on),
+        check_binding(kReminderVibrate, &ReminderSettings::vibrate),
+        level_binding(kReminderLevel, &ReminderSettings::vibrate_level),
+        check_binding(kReminderSoundOn, &ReminderSettings::sound_on),
+        text_binding(kReminderSoundPath, &ReminderSettings::sound_path),
+        check_binding(kReminderTextOn, &ReminderSettings::text_on),
+        text_binding(kReminderText, &ReminderSettings::text),
+        time_binding(kTimeBoxes, &ReminderSettings::time),
+    };
+    return kTable;
+}
+
+std::vector<ControlDesign> ReminderPage::controls() const {
     const Rect chime{1, 25, 376, 80};
     const Rect reminder{1, 105, 376, 139};
     const auto check = [](std::string_view name, Rect r, std::string_view caption) {
@@ -35,8 +61,8 @@ std::vector<ControlDesign> controls() {
         chime_level,
         check(kChimeSoundOn, {16, 44, 80, 24}, "声音提示"),
         edit(kChimeSoundPath, {100, 44, 160, 20}),
-        button("选择声音2", {262, 44, 65, 20}, "选择声音"),
-        button("试听2", {335, 44, 32, 20}, "试听"),
+        button(kChimeSoundPicker, {262, 44, 65, 20}, "选择声音"),
+        button(kChimeSoundPreview, {335, 44, 32, 20}, "试听"),
     };
     std::vector<ControlDesign> in_reminder = {
         check(kReminderOn, {16, 16, 96, 24}, "定时提醒设置"),
@@ -52,8 +78,8 @@ std::vector<ControlDesign> controls() {
         reminder_level,
         check(kReminderSoundOn, {16, 74, 80, 24}, "声音提示"),
         edit(kReminderSoundPath, {100, 77, 160, 20}),
-        button("选择声音3", {262, 77, 65, 20}, "选择声音"),
-        button("试听3", {335, 77, 32, 20}, "试听"),
+        button(kReminderSoundPicker, {262, 77, 65, 20}, "选择声音"),
+        button(kReminderSoundPreview, {335, 77, 32, 20}, "试听"),
         check(kReminderTextOn, {16, 106, 80, 24}, "文字提醒"),
         edit(kReminderText, {100, 106, 265, 20}, "感谢您使用本软件。"),
     };
@@ -66,21 +92,27 @@ std::vector<ControlDesign> controls() {
     return all;
 }
 
-void bind_time_presets(Form& form, std::string_view list, std::string_view hour_box,
-                       std::string_view minute_box, std::string_view second_box) {
-    bind_quick_presets(form, list, std::string(kTabPresetCaptionAfterUse),
-                       [&form, hour_box, minute_box, second_box](int minutes) {
-                           const auto t = add_minutes(form.text(hour_box), form.text(minute_box),
-                                                      form.text(second_box), minutes);
-                           if (!t) return;  // the boxes hold no valid time: they stay as typed
-                           form.set_text(hour_box, int_text(t->hour));
-                           form.set_text(minute_box, int_text(t->minute));
-                           form.set_text(second_box, int_text(t->second));
-                       });
+void ReminderPage::bind(Form& form) {
+    bind_time_presets(form, kPresets, kTimeBoxes);
+    bind_sound_row(form, platform_,
+                   {kChimeSoundPicker, kChimeSoundPreview, kChimeSoundPath, kChimeSoundOn});
+    bind_sound_row(
+        form, platform_,
+        {kReminderSoundPicker, kReminderSoundPreview, kReminderSoundPath, kReminderSoundOn});
 }
 
-void bind(Form& form) {
-    bind_time_presets(form, kPresets, kHourBox, kMinuteBox, kSecondBox);
+void ReminderPage::load(Form& form) {
+    // A copy: nothing a control does may change what is being shown.
+    const Settings saved = globals_.settings();
+    load_bindings(bindings(), form, {saved, platform_.now()});
 }
 
-}  // namespace horalune::reminder_page
+bool ReminderPage::check(Form& form) {
+    return check_bindings(bindings(), form, platform_);
+}
+
+void ReminderPage::save(Form& form) {
+    save_bindings(bindings(), form, globals_);
+}
+
+}  // namespace horalune

@@ -66,7 +66,8 @@ void ReminderPopup::snooze(int minutes) {
     const DateTime at = from_local_ms(to_local_ms(platform_.now()) + minutes * 60'000LL);
     // The text as it is now: the user may have edited it in the popup.
     const std::string text = form_->text(kTextBox);
-    const std::string question = "将在 " + time_text(at, 0) + " 再次提醒您！\r\n提醒内容：" + text;
+    const std::string question =
+        "将在 " + time_text(at, kTwentyFourHourFormat) + " 再次提醒您！\r\n提醒内容：" + text;
     if (!platform_.ask_ok_cancel(form_->window(), question, "", MessageIcon::information, false)) {
         return;
     }
@@ -77,9 +78,8 @@ void ReminderPopup::snooze(int minutes) {
 }
 
 void ReminderPopup::close() {
-    const std::function<void()> closed = hooks_.closed;
-    form_.reset();
-    if (closed) closed();
+    // The owner hands this popup to OpenForms::drop_later: the window goes after the event.
+    if (hooks_.closed) hooks_.closed();
 }
 
 }  // namespace horalune

@@ -28,7 +28,8 @@ class ReminderPopup {
     struct Hooks {
         // Opens the settings dialog on the reminder tab.
         std::function<void()> open_advanced_settings;
-        // The popup has closed itself; the owner may destroy it from inside this call.
+        // The popup asks to be closed; the owner lets go of it through OpenForms::drop_later,
+        // which destroys it once the event being handled has returned.
         std::function<void()> closed;
     };
 
@@ -40,13 +41,12 @@ class ReminderPopup {
 
     // Puts the reminder's text into the text box, in place of whatever it holds.
     void show_text(const std::string& text);
-    bool is_open() const { return form_ != nullptr; }
     // Only while open.
     Form& form() { return *form_; }
 
   private:
     void snooze(int minutes);
-    // Destroys the window, then tells the owner; `this` may be gone on return.
+    // Asks the owner to let go of the popup; nothing is destroyed meanwhile.
     void close();
 
     Platform& platform_;

@@ -1,11 +1,32 @@
 #include "events/shutdown_page.h"
 
 #include "events/quick_presets.h"
-#include "events/reminder_page.h"
+#include "settings/sound_row.h"
 
-namespace horalune::shutdown_page {
+namespace horalune {
 
-std::vector<ControlDesign> controls() {
+using namespace shutdown_page;
+
+namespace {
+constexpr TimeBoxes kTimeBoxes{.hour = kHourBox, .minute = kMinuteBox, .second = kSecondBox};
+}  // namespace
+
+std::span<const Binding> shutdown_page::bindings() {
+    // The box is the switch: an unticked shutdown must never end the session.
+    static const Binding kTable[] = {
+        check_binding(kShutdownOn, &ShutdownSettings::on),
+        time_binding(kTimeBoxes, &ShutdownSettings::time),
+        check_binding(kForce, &ShutdownSettings::force_close),
+        check_binding(kCountdownOn, &ShutdownSettings::countdown_on),
+        text_binding(kCountdownBox, &ShutdownSettings::countdown_seconds),
+        level_binding(kModes, &ShutdownSettings::mode),
+        check_binding(kSoundOn, &ShutdownSettings::sound_on),
+        text_binding(kSoundPath, &ShutdownSettings::sound_path),
+    };
+    return kTable;
+}
+
+std::vector<ControlDesign> ShutdownPage::controls() const {
     const Rect group{1, 25, 377, 216};
     const ControlDesign presets = quick_preset_list(kPresets, {284, 23, 72, 20}, kTabPresetCaption);
     ControlDesign modes{kModes, ControlKind::check_list, {14, 56, 250, 35}};
@@ -30,8 +51,8 @@ std::vector<ControlDesign> controls() {
          "到时前　　　　　秒开始倒计时。"},
         {kSoundOn, ControlKind::check_box, {14, 144, 80, 24}, "倒计时声音"},
         {kSoundPath, ControlKind::edit, {96, 144, 156, 20}},
-        {"选择声音4", ControlKind::button, {256, 144, 65, 20}, "选择声音"},
-        {"试听4", ControlKind::button, {327, 144, 32, 20}, "试听"},
+        {kSoundPicker, ControlKind::button, {256, 144, 65, 20}, "选择声音"},
+        {kSoundPreview, ControlKind::button, {327, 144, 32, 20}, "试听"},
     };
     std::vector<ControlDesign> all;
     for (const ControlDesign& c : inside) all.push_back(placed_in(group, c));
@@ -39,9 +60,10 @@ std::vector<ControlDesign> controls() {
     return all;
 }
 
-void bind(Form& form, Platform& platform) {
-    reminder_page::bind_time_presets(form, kPresets, kHourBox, kMinuteBox, kSecondBox);
-    form.on_control(kForce, ControlEvent::clicked, [&form, &platform] {
+void ShutdownPage::bind(Form& form) {
+    bind_time_presets(form, kPresets, kTimeBoxes);
+    bind_sound_row(form, platform_, {kSoundPicker, kSoundPreview, kSoundPath, kSoundOn});
+    form.on_control(kForce, ControlEvent::clicked, [&form, &platform = platform_] {
         if (!form.checked(kForce)) return;  // unticking needs no confirmation
         const bool ok =
             platform.ask_ok_cancel(form.window(), std::string(kForceQuestion),
@@ -50,4 +72,17 @@ void bind(Form& form, Platform& platform) {
     });
 }
 
-}  // namespace horalune::shutdown_page
+void ShutdownPage::load(Form& form) {
+    const Settings saved = globals_.settings();
+    load_bindings(bindings(), form, {saved, platform_.now()});
+}
+
+bool ShutdownPage::check(Form& form) {
+    return check_bindings(bindings(), form, platform_);
+}
+
+void ShutdownPage::save(Form& form) {
+    save_bindings(bindings(), form, globals_);
+}
+
+}  // namespace horalune

@@ -13,7 +13,7 @@ WindowDesign make_design() {
     WindowDesign d{"关机提示窗口", "", {50, 50, 207, 191}, {}};
     // Both labels are centred on the window: the sentence's label reaches past both sides.
     ControlDesign seconds{kSeconds, ControlKind::label, {53, 1, 100, 100}, "10"};
-    seconds.font = {"Westwood LET", 80, true};
+    seconds.font = {.face = "Westwood LET", .height = 80, .bold = true};
     seconds.centred = true;
     d.controls.push_back(seconds);
     ControlDesign sentence{kSentence, ControlKind::label, {-48, 104, 304, 32}, "10秒后将关闭系统"};
@@ -21,7 +21,8 @@ WindowDesign make_design() {
     d.controls.push_back(sentence);
     d.controls.push_back({kRunNow, ControlKind::button, {45, 144, 57, 24}, "立即执行"});
     d.controls.push_back({kCancel, ControlKind::button, {108, 144, 57, 24}, "取消任务"});
-    d.controls.push_back({kTimer, ControlKind::timer, {}, {}, 1000});
+    d.controls.push_back(
+        {.name = kTimer, .kind = ControlKind::timer, .rect = {}, .interval = 1000});
     return d;
 }
 
@@ -92,10 +93,8 @@ void ShutdownPrompt::run() {
         const ShutdownSettings& now = globals_.settings().shutdown;
         power_operation(power_mode_of(now.mode), now.force_close);
     });
-    f.on_control(kCancel, ControlEvent::clicked, [this] {
-        platform_.end_modal(form_->window());
-        close();
-    });
+    // The loop ends; the window goes when run() returns from it, not inside this handler.
+    f.on_control(kCancel, ControlEvent::clicked, [this] { platform_.end_modal(form_->window()); });
     platform_.run_modal(f.window());
     close();
 }

@@ -1,15 +1,7 @@
 #include "settings/settings_dialog.h"
 
+#include <algorithm>
 #include <string>
-
-#include "analog/appearance_page.h"
-#include "buttons/button_page.h"
-#include "buttons/sound_pickers.h"
-#include "config/convert.h"
-#include "config/names.h"
-#include "config/time_of_day.h"
-#include "events/reminder_page.h"
-#include "events/shutdown_page.h"
 
 namespace horalune {
 
@@ -18,39 +10,50 @@ using namespace settings;
 namespace {
 
 constexpr int kWidth = 375;
-constexpr int kHeight = 283;
-constexpr int kShutdownPageHeight = 240;
-constexpr int kFrameTop = 242;
-constexpr int kShutdownFrameTop = 200;
+constexpr int kHeight = PageFrame{}.height;
+constexpr int kFrameTop = PageFrame{}.buttons_top;
 // The three buttons' places inside their frame.
 constexpr Rect kOkInFrame{49, 9, 80, 20};
 constexpr Rect kApplyInFrame{144, 9, 80, 20};
 constexpr Rect kCancelInFrame{240, 9, 80, 20};
 constexpr Rect kTabRect{-1, 0, 376, 264};
-// A page's controls carry their page in the tag.
-constexpr std::string_view kPageTags[4] = {"0", "1", "2", "3"};
+constexpr Rect kNoteRect{0, 234, kWidth, 20};
 
-WindowDesign make_design() {
-    WindowDesign d{"设置窗口", "Horalune 配置", {50, 50, kWidth, kHeight}, {}, true, true};
+// A page's controls carry their page in the tag: its number as text.
+std::string page_tag(int page) {
+    return std::to_string(page);
+}
+
+}  // namespace
+
+WindowDesign settings_dialog_design(const std::vector<std::unique_ptr<SettingsPage>>& pages) {
+    WindowDesign d{.name = "设置窗口",
+                   .title = "Horalune 配置",
+                   .rect = {50, 50, kWidth, kHeight},
+                   .controls = {},
+                   .framed = true,
+                   .in_taskbar = true};
     d.controls.push_back(
         {kTitleStrip, ControlKind::label, {0, 0, 378, 22}, "Horalune v1.0　＊配置＊"});
     const auto framed = [](Rect r) { return Rect{r.left, r.top + kFrameTop, r.width, r.height}; };
     d.controls.push_back({kOk, ControlKind::button, framed(kOkInFrame), "功德圆满"});
     d.controls.push_back({kApply, ControlKind::button, framed(kApplyInFrame), "立竿见影"});
     d.controls.push_back({kCancel, ControlKind::button, framed(kCancelInFrame), "半途而废"});
-    d.controls.push_back({kNote,
-                          ControlKind::label,
-                          {0, 234, kWidth, 20},
-                          "＊本处更改后立即生效！＊按ESC键退出＊",
-                          0,
-                          false});
-    const std::vector<ControlDesign> pages[4] = {
-        button_page::controls(), appearance_page::controls(), reminder_page::controls(),
-        shutdown_page::controls()};
-    for (int p = 0; p < 4; ++p) {
-        for (ControlDesign c : pages[p]) {
+    d.controls.push_back({.name = kNote,
+                          .kind = ControlKind::label,
+                          .rect = kNoteRect,
+                          .caption = "＊本处更改后立即生效！＊按ESC键退出＊",
+                          .visible = false});
+    // Tags are views: their texts live as long as the design does, in a table of its own.
+    static const std::vector<std::string> kTags = [] {
+        std::vector<std::string> tags;
+        for (int p = 0; p < kPageCount; ++p) tags.push_back(page_tag(p));
+        return tags;
+    }();
+    for (std::size_t p = 0; p < pages.size() && p < kTags.size(); ++p) {
+        for (ControlDesign c : pages[p]->controls()) {
             c = placed_in({kTabRect.left, kTabRect.top, 0, 0}, c);
-            c.tag = kPageTags[p];
+            c.tag = kTags[p];
             c.visible = false;  // shown with their page
             d.controls.push_back(c);
         }
@@ -62,30 +65,18 @@ WindowDesign make_design() {
     return d;
 }
 
-}  // namespace
-
-const WindowDesign& settings_dialog_design() {
-    static const WindowDesign design = make_design();
-    return design;
-}
-
-SettingsDialog::SettingsDialog(Context context) : context_(std::move(context)) {
+SettingsDialog::SettingsDialog(Context context)
+    : context_(std::move(context)), design_(settings_dialog_design(context_.pages)) {
     // Made hidden: the page is filled before the user sees it.
-    form_ = std::make_unique<ListedForm>(context_.forms, context_.platform,
-                                         settings_dialog_design(), false);
+    form_ = std::make_unique<ListedForm>(context_.forms, context_.platform, design_, false);
     Form& f = *form_;
     f.on_control(kTitleStrip, ControlEvent::left_down,
                  [this] { context_.platform.begin_window_drag(form_->window()); });
     f.on_control(kOk, ControlEvent::clicked, [this] { ok(); });
     f.on_control(kApply, ControlEvent::clicked, [this] { apply(); });
     f.on_control(kCancel, ControlEvent::clicked, [this] { cancel(); });
-    f.on_key(kKeyEscape, [this] { close(); });  // nothing saved, the working copy stays
-    bind_button_page(f, context_.platform, context_.globals);
-    bind_sound_pickers(f, context_.platform);
-    appearance_page::bind(f, {context_.platform, context_.globals, context_.clock, context_.digital,
-                              context_.platform.program_dir()});
-    reminder_page::bind(f);
-    shutdown_page::bind(f, context_.platform);
+    f.on_key(kKeyEscape, [this] { escape(); });
+    for (const auto& page : context_.pages) page->bind(f);
 }
 
 SettingsDialog::~SettingsDialog() {
@@ -96,6 +87,11 @@ int SettingsDialog::page() const {
     return form_->selected(kTabs);
 }
 
+SettingsPage& SettingsDialog::current() {
+    const int last = static_cast<int>(context_.pages.size()) - 1;
+    return *context_.pages[static_cast<std::size_t>(std::clamp(page(), 0, last))];
+}
+
 void SettingsDialog::open_on(int page) {
     form_->set_selected(kTabs, page);
     load_page();
@@ -104,9 +100,10 @@ void SettingsDialog::open_on(int page) {
 }
 
 void SettingsDialog::show_page_controls(int page) {
+    const std::string tag = page_tag(std::clamp(page, 0, kPageCount - 1));
     for (const Control& c : form_->controls()) {
         if (c.tag.empty()) continue;
-        const bool on_page = c.tag == kPageTags[std::clamp(page, 0, 3)];
+        const bool on_page = c.tag == tag;
         if (c.visible != on_page) form_->set_visible(c.name, on_page);
     }
 }
@@ -119,178 +116,43 @@ void SettingsDialog::move_button_frame(int top) {
 
 void SettingsDialog::load_page() {
     Form& f = *form_;
-    const int p = page();
-    show_page_controls(p);
-    move_button_frame(kFrameTop);
-    // A dialog reopened on another page starts from the frame every page but the clock's has.
-    const bool clock_page = p == kClockPage;
-    f.set_visible(kNote, false);
-    for (std::string_view button : {kOk, kApply, kCancel}) f.set_visible(button, !clock_page);
-    f.resize(kWidth, kHeight);
-    if (p == kButtonPage) {
-        prepare_button_page(f, context_.platform.program_dir());
-    } else if (clock_page) {
-        load_clock_page();
-    } else if (p == kReminderPage) {
-        load_reminder_page();
-    } else {
-        load_shutdown_page();
-    }
-}
-
-void SettingsDialog::load_clock_page() {
-    Form& f = *form_;
-    const bool was_visible = f.visible();
-    f.show(false);
-    f.move_control(kNote, 0, 234);
-    f.set_visible(kNote, true);
-    for (std::string_view button : {kOk, kApply, kCancel}) f.set_visible(button, false);
-    const bool digital_open = context_.digital && context_.digital() != nullptr;
-    appearance_page::load(f, context_.globals.settings(), digital_open);
-    f.show(was_visible);
-}
-
-void SettingsDialog::load_reminder_page() {
-    using namespace reminder_page;
-    Form& f = *form_;
-    const auto tick = [&f](std::string_view box, Switch value) {
-        if (value.on()) f.set_checked(box, true);
-    };
-    // Copies: a control's change handler may read the file again.
-    const ChimeSettings chime = context_.globals.settings().chime;
-    const ReminderSettings reminder = context_.globals.settings().reminder;
-    tick(kChimeOn, chime.on);
-    tick(kChimeVibrate, chime.vibrate);
-    f.set_selected(kChimeLevel, chime.vibrate_level - 1);
-    tick(kChimeSoundOn, chime.sound_on);
-    f.set_text(kChimeSoundPath, chime.sound_path);
-    tick(kReminderOn, reminder.on);
-    tick(kReminderVibrate, reminder.vibrate);
-    f.set_selected(kReminderLevel, reminder.vibrate_level - 1);
-    tick(kReminderSoundOn, reminder.sound_on);
-    f.set_text(kReminderSoundPath, reminder.sound_path);
-    tick(kReminderTextOn, reminder.text_on);
-    f.set_text(kReminderText, reminder.text);
-    const DateTime now = context_.platform.now();
-    f.set_text(kHourBox, int_text(now.hour));
-    f.set_text(kMinuteBox, int_text(now.minute));
-    f.set_text(kSecondBox, int_text(now.second));
-}
-
-void SettingsDialog::load_shutdown_page() {
-    using namespace shutdown_page;
-    Form& f = *form_;
-    move_button_frame(kShutdownFrameTop);
-    f.resize(kWidth, kShutdownPageHeight);
-    const auto tick = [&f](std::string_view box, Switch value) {
-        if (value.on()) f.set_checked(box, true);
-    };
-    const ShutdownSettings saved = context_.globals.settings().shutdown;
-    tick(kShutdownOn, saved.on);
-    const DateTime now = context_.platform.now();
-    f.set_text(kHourBox, int_text(now.hour));
-    f.set_text(kMinuteBox, int_text(now.minute));
-    f.set_text(kSecondBox, int_text(now.second));
-    f.set_selected(kModes, saved.mode - 1);
-    tick(kForce, saved.force_close);
-    tick(kCountdownOn, saved.countdown_on);
-    f.set_text(kCountdownBox, saved.countdown_seconds);
-    tick(kSoundOn, saved.sound_on);
-    f.set_text(kSoundPath, saved.sound_path);
-}
-
-bool SettingsDialog::check_times() {
-    const int p = page();
-    std::string_view boxes[3];
-    if (p == kReminderPage) {
-        boxes[0] = reminder_page::kHourBox, boxes[1] = reminder_page::kMinuteBox,
-        boxes[2] = reminder_page::kSecondBox;
-    } else if (p == kShutdownPage) {
-        boxes[0] = shutdown_page::kHourBox, boxes[1] = shutdown_page::kMinuteBox,
-        boxes[2] = shutdown_page::kSecondBox;
-    } else {
-        return true;
-    }
-    constexpr double kLimits[3] = {23, 59, 59};
-    constexpr double kTolerance = 0.0000001;
-    for (int i = 0; i < 3; ++i) {
-        if (to_number(form_->text(boxes[i])) - kLimits[i] > kTolerance) {
-            context_.platform.message_box(form_->window(), std::string(kTimeError), "",
-                                          MessageIcon::error);
-            return false;
-        }
-    }
-    return true;
-}
-
-void SettingsDialog::save_page() {
-    const int p = page();
-    if (p == kButtonPage) {
-        apply_button_page(context_.platform.program_dir(), context_.clock);
-    } else if (p == kReminderPage) {
-        save_reminder_page();
-    } else if (p != kClockPage) {
-        save_shutdown_page();
-    }
-}
-
-void SettingsDialog::save_reminder_page() {
-    using namespace reminder_page;
-    const Form& f = *form_;
-    Globals& g = context_.globals;
-    const auto level = [&f](std::string_view list) { return f.selected(list) + 1; };
-    g.save(&ChimeSettings::on, f.checked(kChimeOn));
-    g.save(&ChimeSettings::vibrate, f.checked(kChimeVibrate));
-    g.save(&ChimeSettings::vibrate_level, level(kChimeLevel));
-    g.save(&ChimeSettings::sound_on, f.checked(kChimeSoundOn));
-    g.save(&ChimeSettings::sound_path, f.text(kChimeSoundPath));
-    g.save(&ReminderSettings::on, f.checked(kReminderOn));
-    g.save(&ReminderSettings::vibrate, f.checked(kReminderVibrate));
-    g.save(&ReminderSettings::vibrate_level, level(kReminderLevel));
-    g.save(&ReminderSettings::sound_on, f.checked(kReminderSoundOn));
-    g.save(&ReminderSettings::sound_path, f.text(kReminderSoundPath));
-    g.save(&ReminderSettings::text_on, f.checked(kReminderTextOn));
-    g.save(&ReminderSettings::text, f.text(kReminderText));
-    g.save(&ReminderSettings::time,
-           time_of_day_text(f.text(kHourBox), f.text(kMinuteBox), f.text(kSecondBox)));
-}
-
-void SettingsDialog::save_shutdown_page() {
-    using namespace shutdown_page;
-    const Form& f = *form_;
-    Globals& g = context_.globals;
-    // The box is the switch: an unticked shutdown must never end the session.
-    g.save(&ShutdownSettings::on, f.checked(kShutdownOn));
-    g.save(&ShutdownSettings::time,
-           time_of_day_text(f.text(kHourBox), f.text(kMinuteBox), f.text(kSecondBox)));
-    g.save(&ShutdownSettings::force_close, f.checked(kForce));
-    g.save(&ShutdownSettings::countdown_on, f.checked(kCountdownOn));
-    g.save(&ShutdownSettings::countdown_seconds, f.text(kCountdownBox));
-    g.save(&ShutdownSettings::mode, f.selected(kModes) + 1);
-    g.save(&ShutdownSettings::sound_on, f.checked(kSoundOn));
-    g.save(&ShutdownSettings::sound_path, f.text(kSoundPath));
+    show_page_controls(page());
+    // A dialog reopened on another page starts from that page's frame.
+    SettingsPage& shown = current();
+    const PageFrame frame = shown.frame();
+    move_button_frame(frame.buttons_top);
+    f.move_control(kNote, kNoteRect.left, kNoteRect.top);
+    f.set_visible(kNote, frame.note);
+    for (std::string_view button : {kOk, kApply, kCancel}) f.set_visible(button, frame.buttons);
+    f.resize(kWidth, frame.height);
+    shown.load(f);
 }
 
 void SettingsDialog::ok() {
-    if (!check_times()) return;
-    save_page();
-    discard_button_page(context_.platform.program_dir());
-    close();
+    SettingsPage& shown = current();
+    if (!shown.check(*form_)) return;
+    shown.save(*form_);
+    close(DialogClose::ok);
 }
 
 void SettingsDialog::apply() {
-    if (check_times()) save_page();
+    SettingsPage& shown = current();
+    if (shown.check(*form_)) shown.save(*form_);
 }
 
 void SettingsDialog::cancel() {
-    if (page() == kButtonPage) discard_button_page(context_.platform.program_dir());
-    close();
+    close(DialogClose::cancel);
 }
 
-void SettingsDialog::close() {
-    // The owner destroys the dialog in this call: nothing of it may be touched afterwards.
-    const auto closed = context_.closed;
-    if (closed) closed();
+void SettingsDialog::escape() {
+    close(DialogClose::escape);  // nothing saved, nothing let go of
+}
+
+void SettingsDialog::close(DialogClose how) {
+    const SettingsPage* shown = &current();
+    for (const auto& page : context_.pages) page->closing(how, page.get() == shown);
+    // The owner hands the dialog to OpenForms::drop_later: it goes after the event.
+    if (context_.closed) context_.closed();
 }
 
 }  // namespace horalune

@@ -1,26 +1,27 @@
-// The settings dialog: one window with four tab pages, opened on the page a command names and
-// never switched by the user. It loads the page from config.ini (the button page from a working
-// copy of the icon store) and saves it with "功德圆满" or "立竿见影"; the clock page writes
-// each change itself and has no buttons.
+// The settings dialog: one window with a tab page per settings page, opened on the page a
+// command names and never switched by the user. The frame knows its pages only as
+// SettingsPage: it shows the current page's controls, lays itself out for it, and runs its
+// load, check and save for "功德圆满" (OK), "立竿见影" (Apply), "半途而废" (Cancel) and Esc.
 #pragma once
 
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
-#include "config/globals.h"
 #include "platform/platform.h"
+#include "settings/page_binding.h"
+#include "settings/settings_page.h"
 #include "ui/form.h"
 #include "ui/open_forms.h"
 
 namespace horalune {
 
-class AnalogWindow;
-class DigitalWindow;
-
 namespace settings {
 
+// The pages in the order of their tabs, as the owner hands them over.
 enum Page { kButtonPage = 0, kClockPage = 1, kReminderPage = 2, kShutdownPage = 3 };
+inline constexpr int kPageCount = 4;
 
 inline constexpr std::string_view kTitleStrip = "标签33";
 inline constexpr std::string_view kTabs = "选择夹1";
@@ -28,8 +29,6 @@ inline constexpr std::string_view kOk = "确定";
 inline constexpr std::string_view kApply = "应用";
 inline constexpr std::string_view kCancel = "取消";
 inline constexpr std::string_view kNote = "标签32";
-inline constexpr std::string_view kTimeError =
-    "您是菜鸟吧！时间搞错了都不知道，不过还是可以改正的。";
 
 }  // namespace settings
 
@@ -37,11 +36,12 @@ class SettingsDialog {
   public:
     struct Context {
         Platform& platform;
-        Globals& globals;
         OpenForms& forms;
-        AnalogWindow& clock;
-        std::function<void()> closed;  // the owner lets go of the dialog from inside this call
-        std::function<DigitalWindow*()> digital;  // the digital clock window, null when closed
+        // One per tab, in the order of settings::Page.
+        std::vector<std::unique_ptr<SettingsPage>> pages;
+        // The dialog asks to be closed; the owner lets go of it through OpenForms::drop_later,
+        // which destroys it once the event being handled has returned.
+        std::function<void()> closed;
     };
 
     explicit SettingsDialog(Context context);
@@ -56,27 +56,24 @@ class SettingsDialog {
 
     // The designed operations, as the buttons and keys run them.
     void load_page();
-    bool check_times();
-    void save_page();
     void ok();
     void apply();
     void cancel();
+    void escape();
 
   private:
+    SettingsPage& current();
     void show_page_controls(int page);
     void move_button_frame(int top);
-    void load_clock_page();
-    void load_reminder_page();
-    void load_shutdown_page();
-    void save_reminder_page();
-    void save_shutdown_page();
-    void close();
+    void close(DialogClose how);
 
     Context context_;
+    WindowDesign design_;
     std::unique_ptr<ListedForm> form_;
 };
 
-// The dialog's designed window: frame, the four pages' controls, the tab control.
-const WindowDesign& settings_dialog_design();
+// The dialog's designed window: frame, the pages' controls (each tagged with its page), the tab
+// control.
+WindowDesign settings_dialog_design(const std::vector<std::unique_ptr<SettingsPage>>& pages);
 
 }  // namespace horalune

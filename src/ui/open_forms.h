@@ -1,7 +1,13 @@
 // The program's open windows other than the analog clock: events from the desktop reach the
 // form whose window they concern. A form is listed for as long as its entry lives.
+//
+// Closing is deferred: a window that closes itself from one of its own handlers only asks its
+// owner to let go of it, and the owner hands the object to drop_later(). It is destroyed when the
+// outermost event being handled has returned (a Turn ends), so no handler ever runs on, or
+// returns into, a destroyed window.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "ui/form.h"
@@ -32,31 +38,73 @@ class OpenForms {
         return nullptr;
     }
 
+    // One event being handled: while any Turn lives, objects handed to drop_later() live on.
+    // Nested turns (an event inside a modal loop inside a handler) keep them too.
+    class Turn {
+      public:
+        explicit Turn(OpenForms& forms) : forms_(forms) { ++forms_.depth_; }
+        ~Turn() {
+            if (--forms_.depth_ == 0) forms_.sweep();
+        }
+        Turn(const Turn&) = delete;
+        Turn& operator=(const Turn&) = delete;
+
+      private:
+        OpenForms& forms_;
+    };
+
+    // Takes a closed window's object; destroyed once no event is being handled (at once when
+    // none is, as when the owner itself closes it).
+    template <class T>
+    void drop_later(std::unique_ptr<T> closed) {
+        if (!closed) return;
+        dropped_.push_back(std::shared_ptr<void>(std::move(closed)));
+        if (depth_ == 0) sweep();
+    }
+    // Objects handed over and not yet destroyed.
+    std::size_t pending_drops() const { return dropped_.size(); }
+
     // Each returns false when no listed form owns the window. A handler may close its own
-    // form: nothing of it is touched after the handler ran.
+    // form: it is dropped after the event.
     bool route_timer(WindowId window, int timer_id) {
+        const Turn turn(*this);
         Form* form = find(window);
         return form != nullptr && form->dispatch_timer(timer_id);
     }
     bool route_control(WindowId window, int control, ControlEvent event) {
+        const Turn turn(*this);
         Form* form = find(window);
         if (form == nullptr) return false;
         form->dispatch_control(control, event);
         return true;
     }
     bool route_input(WindowId window, int control, const ControlValue& value) {
+        const Turn turn(*this);
         Form* form = find(window);
         if (form == nullptr) return false;
         form->apply_input(control, value);
         return true;
     }
     bool route_key(WindowId window, int key) {
+        const Turn turn(*this);
         Form* form = find(window);
         return form != nullptr && form->dispatch_key(key);
     }
 
   private:
+    void sweep() {
+        // Destroying one may hand over another (an owner letting go of its children): repeat.
+        ++depth_;
+        while (!dropped_.empty()) {
+            std::vector<std::shared_ptr<void>> now;
+            now.swap(dropped_);
+        }
+        --depth_;
+    }
+
     std::vector<Form*> forms_;
+    std::vector<std::shared_ptr<void>> dropped_;
+    int depth_ = 0;
 };
 
 // A form listed for its whole life: unlisted before its window goes, so no event is routed to

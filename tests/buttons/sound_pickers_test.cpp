@@ -39,16 +39,17 @@ TEST_F(SoundPickersTest, PreviewPlaysThenStopsThenPlaysAgain) {
         const char* path;
         std::optional<Kind> plays;  // none: nothing to play
     } cases[] = {
-        {2, "试听2", rp::kChimeSoundPath, "C:\\chime.wav", Kind::play},
+        {2, rp::kChimeSoundPreview, rp::kChimeSoundPath, "C:\\chime.wav", Kind::play},
         // Typed by hand: the dialog rows know only WAV and MIDI.
-        {2, "试听2", rp::kChimeSoundPath, "D:\\music\\song.mp3", Kind::play},
-        {2, "试听3", rp::kReminderSoundPath, "C:\\remind.mid", Kind::play},
-        {3, "试听4", shutdown_page::kSoundPath, "C:\\tick.wav", Kind::play},
-        {2, "试听3", rp::kReminderSoundPath, "", std::nullopt},
-        {0, "试听1", button_page::kSoundBox, "C:\\ding.wav", Kind::play},
-        {0, "试听1", button_page::kSoundBox, "D:\\MP3\\ding.wav", Kind::play_mp3},
-        {0, "试听1", button_page::kSoundBox, "song.Mp3", Kind::play_mp3},
-        {0, "试听1", button_page::kSoundBox, "", std::nullopt},
+        {2, rp::kChimeSoundPreview, rp::kChimeSoundPath, "D:\\music\\song.mp3", Kind::play},
+        {2, rp::kReminderSoundPreview, rp::kReminderSoundPath, "C:\\remind.mid", Kind::play},
+        {3, shutdown_page::kSoundPreview, shutdown_page::kSoundPath, "C:\\tick.wav", Kind::play},
+        {2, rp::kReminderSoundPreview, rp::kReminderSoundPath, "", std::nullopt},
+        {0, button_page::kSoundPreview, button_page::kSoundBox, "C:\\ding.wav", Kind::play},
+        {0, button_page::kSoundPreview, button_page::kSoundBox, "D:\\MP3\\ding.wav",
+         Kind::play_mp3},
+        {0, button_page::kSoundPreview, button_page::kSoundBox, "song.Mp3", Kind::play_mp3},
+        {0, button_page::kSoundPreview, button_page::kSoundBox, "", std::nullopt},
     };
     for (const auto& c : cases) {
         auto d = open(c.page);
@@ -79,9 +80,9 @@ TEST_F(SoundPickersTest, PickingPutsThePathInTheRowAndSwitchesTheSoundOn) {
         int page;
         std::string_view picker, box, check;
     } rows[] = {
-        {2, "选择声音2", rp::kChimeSoundPath, rp::kChimeSoundOn},
-        {2, "选择声音3", rp::kReminderSoundPath, rp::kReminderSoundOn},
-        {3, "选择声音4", shutdown_page::kSoundPath, shutdown_page::kSoundOn},
+        {2, rp::kChimeSoundPicker, rp::kChimeSoundPath, rp::kChimeSoundOn},
+        {2, rp::kReminderSoundPicker, rp::kReminderSoundPath, rp::kReminderSoundOn},
+        {3, shutdown_page::kSoundPicker, shutdown_page::kSoundPath, shutdown_page::kSoundOn},
     };
     for (const auto& row : rows) {
         auto d = open(row.page);

@@ -39,7 +39,7 @@ class ReminderPopupTest : public testing::FormTest {
         hooks.open_advanced_settings = [this] { ++advanced; };
         hooks.closed = [this] {
             ++closed;
-            popup.reset();  // as the owner does
+            forms.drop_later(std::move(popup));  // as the owner does
         };
         popup = std::make_unique<ReminderPopup>(platform, globals, forms, std::move(hooks));
         popup->show_text(text);
