@@ -37,26 +37,26 @@ ControlType type_of(ControlKind kind) {
     }
 }
 
-ControlSpec state_of(const Control& c) {
-    ControlSpec state;
-    state.type = type_of(c.kind);
-    state.rect = c.rect;
-    state.caption = c.caption;
-    state.font = c.font;
-    state.items = c.items;
-    state.selected = c.selected;
-    state.checked = c.checked;
-    state.visible = c.visible;
-    state.enabled = c.enabled;
-    state.multiline = c.multiline;
-    state.password = c.password;
-    state.picture = c.picture;
-    state.picture_mode = c.picture_mode;
-    state.text_colour = c.text_colour;
-    state.back_colour = c.back_colour;
-    state.colour = c.colour;
-    state.centred = c.centred;
-    return state;
+// The one place a designed control becomes live state.
+Control made_from(const ControlDesign& d) {
+    Control c;
+    c.name = d.name;
+    c.kind = d.kind;
+    c.interval = d.interval;
+    c.aligned = d.aligned;
+    c.tag = d.tag;
+    c.target = d.target;
+    c.type = type_of(d.kind);
+    c.rect = d.rect;
+    c.caption = d.caption;
+    c.font = d.font;
+    for (std::string_view item : d.items) c.items.emplace_back(item);
+    c.selected = d.selected;
+    c.visible = d.visible;
+    c.multiline = d.multiline;
+    c.centred = d.centred;
+    c.password = d.password;
+    return c;
 }
 
 }  // namespace
@@ -64,25 +64,7 @@ ControlSpec state_of(const Control& c) {
 Form::Form(Platform& platform, const WindowDesign& design, bool visible,
            const std::map<std::string_view, Image>& pictures)
     : platform_(platform), name_(design.name), caption_(design.title) {
-    for (const ControlDesign& c : design.controls) {
-        Control made;
-        made.name = c.name;
-        made.kind = c.kind;
-        made.rect = c.rect;
-        made.caption = c.caption;
-        made.visible = c.visible;
-        made.interval = c.interval;
-        made.tag = c.tag;
-        made.aligned = c.aligned;
-        made.target = c.target;
-        for (std::string_view item : c.items) made.items.emplace_back(item);
-        made.selected = c.selected;
-        made.multiline = c.multiline;
-        made.password = c.password;
-        made.centred = c.centred;
-        made.font = c.font;
-        controls_.push_back(std::move(made));
-    }
+    for (const ControlDesign& c : design.controls) controls_.push_back(made_from(c));
     WindowSpec request;
     request.title = std::string(design.title);
     request.rect = design.rect;
@@ -96,7 +78,7 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
         if (const auto it = pictures.find(design.controls[i].name); it != pictures.end()) {
             c.picture = it->second;
         }
-        c.native_id = platform_.create_control(window_, state_of(c));
+        c.native_id = platform_.create_control(window_, c.state());
     }
     for (const Control& c : controls_) {
         if (c.kind == ControlKind::timer && c.interval > 0) set_interval(c.name, c.interval);
@@ -166,7 +148,7 @@ void Form::change(std::string_view name, const std::function<void(Control&)>& ed
     Control& c = control(name);
     edit(c);
     // Only native controls have a state to show; the others are drawn by the program.
-    if (c.native_id != 0) platform_.update_control(window_, c.native_id, state_of(c));
+    if (c.native_id != 0) platform_.update_control(window_, c.native_id, c.state());
 }
 
 void Form::set_text(std::string_view name, std::string text) {
