@@ -246,6 +246,9 @@ class Platform {
     virtual std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                                  const std::string& title,
                                                  const std::string& initial) = 0;
+    // The same as present, when the window already shows a picture of this size and only the
+    // pixels inside `changed` differ from it: the back-end copies and repaints that part only.
+    virtual void present_part(WindowId window, const Image& content, const Rect& changed) = 0;
 
     // --- timers and the event loop ------------------------------------------------------------
     // Starts, restarts or (interval 0) stops a timer of a window.
