@@ -159,6 +159,9 @@ class EventSink {
                                   const ControlValue& /*value*/) {}
     // A status text of the dial-up connection being made (see Platform::dialup_dial).
     virtual void on_dialup_status(const std::string& /*text*/) {}
+    // The monitors changed: one was added or removed, or a resolution or arrangement changed
+    // (see Platform::monitor_rects). May come more than once for one change.
+    virtual void on_display_changed() {}
 };
 
 // A dial-up connection entry of the system, with the user name stored with it.
@@ -286,6 +289,11 @@ class Platform {
     // Shuts the computer down, restarts it, logs the user off or puts it to sleep; `force`
     // does not wait for running programs. The result is not reported.
     virtual void power_operation(PowerMode mode, bool force) = 0;
+
+    // --- monitors -----------------------------------------------------------------------------
+    // Every monitor's whole rectangle (not its work area), in the coordinates of window_rect and
+    // move_window; the primary one first. Never empty.
+    virtual std::vector<Rect> monitor_rects() = 0;
 };
 
 }  // namespace horalune
