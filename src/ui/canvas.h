@@ -2,6 +2,7 @@
 // modes, and figures drawn with a pen, all into its own picture of fixed size.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -12,6 +13,9 @@ namespace horalune {
 
 class Canvas {
   public:
+    // What a kept layer shows, as its drawer describes it (unused entries 0).
+    using LayerKey = std::array<std::int64_t, 10>;
+
     Canvas(int width, int height);
 
     int width() const { return image_.width; }
@@ -37,6 +41,13 @@ class Canvas {
     // Repaints the background colour, then the background picture in its mode. Only the
     // part the figures drawn since the last clear covered is copied again.
     void clear();
+    // A kept layer: the picture as it is now, under `key`, so figures drawn on top of it can be
+    // taken away again without drawing what lies below them afresh (the hour and minute hands
+    // stay for a minute while the second hand moves every second).
+    void keep_layer(const LayerKey& key);
+    // Back to the kept layer when it is still there under `key` (no clear and no new
+    // background since), restoring only what was drawn over it; false otherwise.
+    bool restore_layer(const LayerKey& key);
     // The part of the picture that changed since the last call (empty: none), so a window
     // showing it repaints only that.
     Rect take_changed();
@@ -62,7 +73,11 @@ class Canvas {
     int mode_ = 0;
     Image background_;  // colour and picture composed once, copied by clear()
     bool background_ready_ = false;
-    Rect drawn_;    // figures over the background since the last clear
+    Rect drawn_;       // figures over the background since the last clear
+    Rect over_layer_;  // figures over the kept layer
+    Image layer_;
+    LayerKey layer_key_{};
+    bool layer_ready_ = false;
     Rect changed_;  // since the last take_changed
     std::uint32_t pen_colour_ = 0xFF000000u;
     double pen_width_ = 1;

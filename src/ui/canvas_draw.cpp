@@ -8,13 +8,18 @@ namespace horalune {
 
 namespace {
 
-// Blends `colour` over the pixel with coverage 0..1.
+// Blends `colour` over the pixel with coverage 0..1, in 1/255 steps.
 void plot(Image& image, int x, int y, std::uint32_t colour, double coverage) {
     if (!image.contains(x, y) || coverage <= 0.0) return;
-    const double a = std::min(coverage, 1.0);
+    const auto a = static_cast<std::uint32_t>(std::lround(std::min(coverage, 1.0) * 255));
+    if (a == 0) return;
     std::uint32_t& p = image.at(x, y);
+    if (a == 255) {
+        p = 0xFF000000u | colour;
+        return;
+    }
     const auto mix = [a](std::uint32_t below, std::uint32_t over) {
-        return static_cast<std::uint32_t>(std::lround(over * a + below * (1.0 - a)));
+        return (over * a + below * (255 - a) + 127) / 255;
     };
     p = 0xFF000000u | (mix((p >> 16) & 0xFF, (colour >> 16) & 0xFF) << 16) |
         (mix((p >> 8) & 0xFF, (colour >> 8) & 0xFF) << 8) | mix(p & 0xFF, colour & 0xFF);
