@@ -214,6 +214,7 @@ class HeadlessPlatform : public Platform {
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
+    Size measure_text(WindowId window, const ControlSpec& control) override;
     Rect screen_rect() override { return screen_; }
     Point cursor_pos() override { return cursor_; }
     bool is_nt_family() override { return nt_family_; }
