@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ui/scale.h"
+
 namespace horalune {
 
 namespace {
@@ -44,20 +46,24 @@ Point hand_tip(Point centre, std::int32_t inset, double angle) {
             truncate(centre.y + std::sin(angle) * reach_y)};
 }
 
-void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform) {
+void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform, int dpi) {
     canvas.clear();
+    const double scale = dpi / 96.0;
     const Point c = face_centre(canvas.width(), canvas.height());
     for (const Hand hand : {Hand::hour, Hand::minute, Hand::second}) {
         const auto i = static_cast<std::size_t>(hand);
         const DateTime now = platform.now();
         const int step = hand_step(hand, now.hour, now.minute, now.second);
-        const Point tip = hand_tip(c, hands.length[i], hand_angle(hand, step));
+        const Point tip = hand_tip(c, scaled(hands.length[i], dpi), hand_angle(hand, step));
         canvas.set_pen_colour(argb_from_colorref(hands.colour[i]));
-        canvas.set_pen_width(hands.width[i]);
+        // A width below 1 still draws a hairline, one device pixel wide at any scale.
+        canvas.set_pen_width(hands.width[i] < 1 ? 1.0 : hands.width[i] * scale);
         canvas.line(c.x, c.y, tip.x, tip.y);
     }
     canvas.set_fill_colour(argb_from_colorref(hands.colour[2]));
-    canvas.ellipse(c.x - 5, c.y - 5, c.x + 5, c.y + 5);
+    canvas.set_pen_width(hands.width[2] < 1 ? 1.0 : hands.width[2] * scale);
+    const int cap = scaled(5, dpi);
+    canvas.ellipse(c.x - cap, c.y - cap, c.x + cap, c.y + cap);
 }
 
 }  // namespace horalune

@@ -259,6 +259,9 @@ class Platform {
     // (only their height is asked then); one-line edit boxes scroll, so only a line's height
     // is asked. 0 where nothing is asked.
     virtual Size measure_text(WindowId window, const ControlSpec& control) = 0;
+    // The same as present, when the window already shows a picture of this size and only the
+    // pixels inside `changed` differ from it: the back-end copies and repaints that part only.
+    virtual void present_part(WindowId window, const Image& content, const Rect& changed) = 0;
 
     // --- timers and the event loop ------------------------------------------------------------
     // Starts, restarts or (interval 0) stops a timer of a window.

@@ -1,6 +1,9 @@
 #include "ui/canvas.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "platform/rect_math.h"
 
 namespace horalune {
 
@@ -33,7 +36,8 @@ void draw_at(Image& target, const Image& picture, int left, int top) {
 
 }  // namespace
 
-Canvas::Canvas(int width, int height) : image_(width, height, 0xFFFFFFFFu) {}
+Canvas::Canvas(int width, int height)
+    : image_(width, height, 0xFFFFFFFFu), changed_{0, 0, width, height} {}
 
 void Canvas::clear() {
     if (!background_ready_) {
@@ -41,8 +45,30 @@ void Canvas::clear() {
         paint_picture();
         background_ = image_;
         background_ready_ = true;
+        drawn_ = {};
+        changed_ = {0, 0, image_.width, image_.height};
+        return;
     }
-    image_.pixels = background_.pixels;
+    const Rect r = intersected(drawn_, {0, 0, image_.width, image_.height});
+    for (int y = r.top; y < r.top + r.height; ++y) {
+        const std::size_t at = static_cast<std::size_t>(y) * image_.width + r.left;
+        std::memcpy(&image_.pixels[at], &background_.pixels[at], r.width * sizeof(std::uint32_t));
+    }
+    changed_ = united(changed_, r);
+    drawn_ = {};
+}
+
+Rect Canvas::take_changed() {
+    const Rect r = changed_;
+    changed_ = {};
+    return r;
+}
+
+void Canvas::touched(int left, int top, int right, int bottom) {
+    const Rect r = intersected({left, top, right - left + 1, bottom - top + 1},
+                               {0, 0, image_.width, image_.height});
+    drawn_ = united(drawn_, r);
+    changed_ = united(changed_, r);
 }
 
 void Canvas::paint_picture() {

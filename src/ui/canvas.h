@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/image.h"
+#include "platform/platform.h"
 
 namespace horalune {
 
@@ -33,12 +34,16 @@ class Canvas {
     }
     int picture_mode() const { return mode_; }
 
-    // Repaints the background colour, then the background picture in its mode.
+    // Repaints the background colour, then the background picture in its mode. Only the
+    // part the figures drawn since the last clear covered is copied again.
     void clear();
+    // The part of the picture that changed since the last call (empty: none), so a window
+    // showing it repaints only that.
+    Rect take_changed();
 
     // Drawing state, as a picture box keeps it: set before each figure.
     void set_pen_colour(std::uint32_t argb) { pen_colour_ = argb; }
-    void set_pen_width(int width) { pen_width_ = width; }
+    void set_pen_width(double width) { pen_width_ = width; }
     void set_fill_colour(std::uint32_t argb) { fill_colour_ = argb; }
 
     // A solid line with round ends, anti-aliased; its end points are exactly the given pixels.
@@ -49,6 +54,7 @@ class Canvas {
 
   private:
     void paint_picture();
+    void touched(int left, int top, int right, int bottom);  // inclusive pixel bounds
 
     Image image_;
     std::uint32_t background_colour_ = 0xFFFFFFFFu;
@@ -56,8 +62,10 @@ class Canvas {
     int mode_ = 0;
     Image background_;  // colour and picture composed once, copied by clear()
     bool background_ready_ = false;
+    Rect drawn_;    // figures over the background since the last clear
+    Rect changed_;  // since the last take_changed
     std::uint32_t pen_colour_ = 0xFF000000u;
-    int pen_width_ = 1;
+    double pen_width_ = 1;
     std::uint32_t fill_colour_ = 0xFFFFFFFFu;
 };
 

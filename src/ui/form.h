@@ -71,30 +71,18 @@ struct WindowDesign {
     bool in_taskbar = false;  // a window of its own the user may need to find again
 };
 
-struct Control {
+// A control of a live form: the very state the platform shows (ControlSpec, handed to the
+// back-end as it is), plus what only the program needs: its designed name and kind, the
+// back-end's id for it, and the timer and hyperlink details.
+struct Control : ControlSpec {
     std::string name;
     ControlKind kind = ControlKind::label;
-    Rect rect;
-    std::string caption;
-    bool visible = true;
-    int interval = 0;
-    std::string tag;
-    bool aligned = false;
-    std::string target;
     int native_id = 0;  // the back-end's id for native controls
-    std::vector<std::string> items;
-    int selected = -1;
-    bool checked = false;
-    bool enabled = true;
-    bool multiline = false;
-    bool password = false;
-    FontSpec font;
-    Image picture;  // native pictures; labels: the background picture
-    int picture_mode = 0;
-    int text_colour = kDefaultColour;
-    int back_colour = kDefaultColour;
-    int colour = 0;  // colour pickers
-    bool centred = false;
+    int interval = 0;   // timers: ms, 0 stopped
+    bool aligned = false;
+    std::string tag;
+    std::string target;  // hyperlinks
+    const ControlSpec& state() const { return *this; }
 };
 
 class Form {
