@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "ui/layout.h"
+
 namespace horalune {
 
 namespace {
@@ -35,6 +37,16 @@ ControlType type_of(ControlKind kind) {
         default:
             return ControlType::label;
     }
+}
+
+// A framed window's frame line takes a pixel on each side of the designed size.
+constexpr int kFrameLine = 1;
+
+// What the back-end shows: the model's state, in the place the text fit gave it.
+ControlSpec shown(const Control& c, const Adjustment& fit) {
+    ControlSpec state = c.state();
+    state.rect = adjusted(c.rect, fit);
+    return state;
 }
 
 // The one place a designed control becomes live state.
@@ -72,13 +84,21 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
     request.framed = design.framed;
     request.in_taskbar = design.in_taskbar;
     window_ = platform_.create_window(request);
+    size_ = {design.rect.width, design.rect.height};
+    frame_ = design.framed ? 2 * kFrameLine : 0;
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Control& c = controls_[i];
         if (!is_native(c.kind)) continue;
         if (const auto it = pictures.find(design.controls[i].name); it != pictures.end()) {
             c.picture = it->second;
         }
-        c.native_id = platform_.create_control(window_, c.state());
+    }
+    fit_ = compute_fit();
+    if (fit_.growth != Size{}) resize(size_.width, size_.height);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        Control& c = controls_[i];
+        if (is_native(c.kind))
+            c.native_id = platform_.create_control(window_, shown(c, fit_.controls[i]));
     }
     for (const Control& c : controls_) {
         if (c.kind == ControlKind::timer && c.interval > 0) set_interval(c.name, c.interval);
@@ -145,10 +165,33 @@ bool Form::is_native(ControlKind kind) {
 }
 
 void Form::change(std::string_view name, const std::function<void(Control&)>& edit) {
-    Control& c = control(name);
+    const std::size_t i = index_of(name);
+    Control& c = controls_[i];
     edit(c);
     // Only native controls have a state to show; the others are drawn by the program.
-    if (c.native_id != 0) platform_.update_control(window_, c.native_id, c.state());
+    if (c.native_id != 0) {
+        platform_.update_control(window_, c.native_id, shown(c, fit_.controls[i]));
+    }
+}
+
+Fit Form::compute_fit() const {
+    const Size client{size_.width - frame_, size_.height - frame_};
+    return horalune::fit_text(controls_, client, [this](std::size_t i, const Rect& rect) {
+        ControlSpec state = controls_[i].state();
+        state.rect = rect;
+        return platform_.measure_text(window_, state);
+    });
+}
+
+void Form::fit_text() {
+    fit_ = compute_fit();
+    resize(size_.width, size_.height);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Control& c = controls_[i];
+        if (c.native_id != 0) {
+            platform_.update_control(window_, c.native_id, shown(c, fit_.controls[i]));
+        }
+    }
 }
 
 void Form::set_text(std::string_view name, std::string text) {
@@ -248,7 +291,8 @@ void Form::dispatch_control(int native_id, ControlEvent event) {
 }
 
 void Form::resize(int width, int height) {
-    platform_.resize_window(window_, width, height);
+    size_ = {width, height};
+    platform_.resize_window(window_, width + fit_.growth.width, height + fit_.growth.height);
 }
 
 void Form::show(bool visible) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "ui/layout.h"
 
 namespace horalune {
 
@@ -153,7 +154,13 @@ class Form {
     // Pictures of native picture controls are set before the form is shown.
     static bool is_native(ControlKind kind);
 
+    // The window's size as the program asks for it; it grows by what the text fit needs.
     void resize(int width, int height);
+    // Fits the controls to their texts again, as the fonts now measure (after a change of
+    // scale). Forms fit themselves when made.
+    void fit_text();
+    // What the fit changed, to the window and each control (in the table's order).
+    const Fit& fit() const { return fit_; }
     void show(bool visible);
     bool visible();
 
@@ -161,6 +168,7 @@ class Form {
     std::size_t index_of(std::string_view name) const;
     // Changes a control's state and shows the change.
     void change(std::string_view name, const std::function<void(Control&)>& edit);
+    Fit compute_fit() const;
 
     Platform& platform_;
     std::string name_;
@@ -170,6 +178,9 @@ class Form {
     std::map<int, Handler> timer_handlers_;  // by timer id = control index + 1
     std::map<std::pair<int, ControlEvent>, Handler> control_handlers_;  // by native id
     std::map<int, Handler> key_handlers_;
+    Size size_;      // the window's size as the program asked for it
+    int frame_ = 0;  // what a frame line takes from the size, across and down
+    Fit fit_;
 };
 
 }  // namespace horalune

@@ -223,6 +223,7 @@ class HeadlessPlatform : public Platform {
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
+    Size measure_text(WindowId window, const ControlSpec& control) override;
     Rect screen_rect() override { return screen_; }
     std::vector<Rect> monitor_rects() override {
         return monitors_.empty() ? std::vector<Rect>{screen_} : monitors_;

@@ -122,6 +122,7 @@ class Win32Platform final : public Platform {
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
+    Size measure_text(WindowId window, const ControlSpec& control) override;
     Rect screen_rect() override;
     Point cursor_pos() override;
     bool is_nt_family() override;
