@@ -9,6 +9,7 @@
 #include "desktop/autohide.h"
 #include "desktop/heart.h"
 #include "desktop/menus.h"
+#include "desktop/monitors.h"
 #include "events/shutdown_prompt.h"
 #include "events/vibration.h"
 
@@ -72,7 +73,8 @@ void Application::start_up() {
     analog_->form().on_timer(kVibrateTimer, [this] {
         vibrate_step(platform_, globals_, *analog_, digital_ ? digital_->window() : kNoWindow);
     });
-    analog_->form().on_timer(kHeartTimer, [this] { heart_tick(platform_, *analog_); });
+    analog_->form().on_timer(kHeartTimer,
+                             [this] { heart_tick(platform_, *analog_, heart_random_); });
     analog_->form().on_timer(kAutoHideTimer, [this] {
         autohide_tick(platform_, globals_, analog_->form().window(),
                       digital_ ? digital_->window() : kNoWindow);
@@ -409,6 +411,13 @@ void Application::open_dialup_window() {
 void Application::on_dialup_status(const std::string& text) {
     const OpenForms::Turn turn(open_forms_);
     if (dialup_) dialup_->show_status(text);
+}
+
+void Application::on_display_changed() {
+    // A clock left on a monitor that is gone, or beyond a shrunken one, could not be reached to
+    // drag it back.
+    if (analog_) keep_on_a_monitor(platform_, analog_->form().window());
+    if (digital_) keep_on_a_monitor(platform_, digital_->window());
 }
 
 bool Application::on_close_request(WindowId window) {

@@ -11,6 +11,7 @@
 #include "buttons/dialup_window.h"
 #include "buttons/function_buttons.h"
 #include "config/globals.h"
+#include "desktop/heart.h"
 #include "digital/digital_window.h"
 #include "events/reminder_popup.h"
 #include "platform/platform.h"
@@ -74,6 +75,7 @@ class Application : public EventSink, public TickActions {
     void on_control(WindowId window, int control, ControlEvent event) override;
     void on_control_input(WindowId window, int control, const ControlValue& value) override;
     void on_dialup_status(const std::string& text) override;
+    void on_display_changed() override;
 
     // The open windows besides the analog clock, which get their events from here.
     OpenForms& open_forms() { return open_forms_; }
@@ -118,6 +120,7 @@ class Application : public EventSink, public TickActions {
     int clock_style_ = 0;
     bool exited_ = false;
     bool heart_pressed_ = false;
+    HeartRandom heart_random_;
 };
 
 // Process entry: the whole life of the program on the given desktop; returns the exit code.
