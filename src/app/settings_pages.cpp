@@ -43,6 +43,13 @@ appearance_page::DigitalHooks digital_hooks(const std::function<DigitalWindow*()
 
 }  // namespace
 
+const WindowDesign& settings_dialog_design() {
+    static const WindowDesign design =
+        settings_dialog_design({button_page::controls(), appearance_page::controls(),
+                                reminder_page::controls(), shutdown_page::controls()});
+    return design;
+}
+
 std::vector<std::unique_ptr<SettingsPage>> make_settings_pages(
     Platform& platform, Globals& globals, AnalogWindow& clock,
     std::function<DigitalWindow*()> digital) {

@@ -8,6 +8,7 @@
 
 #include "config/globals.h"
 #include "platform/platform.h"
+#include "settings/settings_dialog.h"
 #include "settings/settings_page.h"
 
 namespace horalune {
@@ -19,5 +20,8 @@ class DigitalWindow;
 std::vector<std::unique_ptr<SettingsPage>> make_settings_pages(
     Platform& platform, Globals& globals, AnalogWindow& clock,
     std::function<DigitalWindow*()> digital);
+
+// The dialog's design with these pages' controls, as the program shows it.
+const WindowDesign& settings_dialog_design();
 
 }  // namespace horalune

@@ -33,7 +33,7 @@ std::span<const Binding> reminder_page::bindings() {
     return kTable;
 }
 
-std::vector<ControlDesign> ReminderPage::controls() const {
+std::vector<ControlDesign> reminder_page::controls() {
     const Rect chime{1, 25, 376, 80};
     const Rect reminder{1, 105, 376, 139};
     const auto check = [](std::string_view name, Rect r, std::string_view caption) {

@@ -39,6 +39,8 @@ inline constexpr std::string_view kReminderText = "定时文字框";
 // The level lists' items: "一级" ... "五级", stored as 1 ... 5.
 extern const std::vector<std::string_view> kLevelItems;
 
+// The page's controls, placed on the tab page.
+std::vector<ControlDesign> controls();
 // The page's controls and their settings, in the order they are saved.
 std::span<const Binding> bindings();
 
@@ -48,7 +50,7 @@ class ReminderPage : public SettingsPage {
   public:
     ReminderPage(Platform& platform, Globals& globals) : platform_(platform), globals_(globals) {}
 
-    std::vector<ControlDesign> controls() const override;
+    std::vector<ControlDesign> controls() const override { return reminder_page::controls(); }
     void bind(Form& form) override;
     void load(Form& form) override;
     bool check(Form& form) override;

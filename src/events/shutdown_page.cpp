@@ -26,7 +26,7 @@ std::span<const Binding> shutdown_page::bindings() {
     return kTable;
 }
 
-std::vector<ControlDesign> ShutdownPage::controls() const {
+std::vector<ControlDesign> shutdown_page::controls() {
     const Rect group{1, 25, 377, 216};
     const ControlDesign presets = quick_preset_list(kPresets, {284, 23, 72, 20}, kTabPresetCaption);
     ControlDesign modes{kModes, ControlKind::check_list, {14, 56, 250, 35}};

@@ -34,6 +34,8 @@ inline constexpr std::string_view kForceQuestion =
     "选择强制关闭后，当前正在运行的所有软件将不等待正常结束而立即执行指定的操作！"
     "　真的要选择强制关闭？";
 
+// The page's controls, placed on the tab page.
+std::vector<ControlDesign> controls();
 // The page's controls and their settings, in the order they are saved.
 std::span<const Binding> bindings();
 
@@ -43,7 +45,7 @@ class ShutdownPage : public SettingsPage {
   public:
     ShutdownPage(Platform& platform, Globals& globals) : platform_(platform), globals_(globals) {}
 
-    std::vector<ControlDesign> controls() const override;
+    std::vector<ControlDesign> controls() const override { return shutdown_page::controls(); }
     // The presets, the sound row and the force box's confirmation.
     void bind(Form& form) override;
     // A shorter dialog, the buttons moved up with its bottom.

@@ -26,7 +26,7 @@ std::string page_tag(int page) {
 
 }  // namespace
 
-WindowDesign settings_dialog_design(const std::vector<std::unique_ptr<SettingsPage>>& pages) {
+WindowDesign settings_dialog_design(const std::vector<std::vector<ControlDesign>>& pages) {
     WindowDesign d{.name = "设置窗口",
                    .title = "Horalune 配置",
                    .rect = {50, 50, kWidth, kHeight},
@@ -51,7 +51,7 @@ WindowDesign settings_dialog_design(const std::vector<std::unique_ptr<SettingsPa
         return tags;
     }();
     for (std::size_t p = 0; p < pages.size() && p < kTags.size(); ++p) {
-        for (ControlDesign c : pages[p]->controls()) {
+        for (ControlDesign c : pages[p]) {
             c = placed_in({kTabRect.left, kTabRect.top, 0, 0}, c);
             c.tag = kTags[p];
             c.visible = false;  // shown with their page
@@ -65,8 +65,19 @@ WindowDesign settings_dialog_design(const std::vector<std::unique_ptr<SettingsPa
     return d;
 }
 
+namespace {
+
+std::vector<std::vector<ControlDesign>> controls_of(
+    const std::vector<std::unique_ptr<SettingsPage>>& pages) {
+    std::vector<std::vector<ControlDesign>> controls;
+    for (const auto& page : pages) controls.push_back(page->controls());
+    return controls;
+}
+
+}  // namespace
+
 SettingsDialog::SettingsDialog(Context context)
-    : context_(std::move(context)), design_(settings_dialog_design(context_.pages)) {
+    : context_(std::move(context)), design_(settings_dialog_design(controls_of(context_.pages))) {
     // Made hidden: the page is filled before the user sees it.
     form_ = std::make_unique<ListedForm>(context_.forms, context_.platform, design_, false);
     Form& f = *form_;

@@ -72,8 +72,8 @@ class SettingsDialog {
     std::unique_ptr<ListedForm> form_;
 };
 
-// The dialog's designed window: frame, the pages' controls (each tagged with its page), the tab
-// control.
-WindowDesign settings_dialog_design(const std::vector<std::unique_ptr<SettingsPage>>& pages);
+// The dialog's designed window: frame, the pages' controls (each tagged with its page number),
+// the tab control.
+WindowDesign settings_dialog_design(const std::vector<std::vector<ControlDesign>>& pages);
 
 }  // namespace horalune

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "analog/analog_window.h"
+#include "app/settings_pages.h"
 #include "buttons/dialup_window.h"
 #include "desktop/about_window.h"
 #include "digital/digital_window.h"
