@@ -1,5 +1,8 @@
 #include "analog/analog_window.h"
 
+#include <cstring>
+
+#include "platform/rect_math.h"
 #include "ui/builtin_assets.h"
 #include "ui/picture.h"
 
@@ -37,13 +40,15 @@ bool is_white(std::uint32_t argb) {
     return (argb & 0xFFFFFFu) == 0xFFFFFFu;
 }
 
-// Pictures shown on the face treat pure white as transparent.
-void draw_keyed(Image& target, const Image& picture, int left, int top) {
-    for (int y = 0; y < picture.height; ++y) {
-        for (int x = 0; x < picture.width; ++x) {
-            const std::uint32_t p = picture.at(x, y);
-            if (!is_white(p) && target.contains(left + x, top + y))
-                target.at(left + x, top + y) = p;
+// Pictures shown on the face treat pure white as transparent; only the part inside `clip`
+// is drawn.
+void draw_keyed(Image& target, const Image& picture, int left, int top, const Rect& clip) {
+    const Rect r = intersected(intersected({left, top, picture.width, picture.height}, clip),
+                               {0, 0, target.width, target.height});
+    for (int y = r.top; y < r.top + r.height; ++y) {
+        for (int x = r.left; x < r.left + r.width; ++x) {
+            const std::uint32_t p = picture.at(x - left, y - top);
+            if (!is_white(p)) target.at(x, y) = p;
         }
     }
 }
@@ -88,10 +93,12 @@ AnalogHit AnalogWindow::hit_test(int x, int y) const {
 
 void AnalogWindow::set_button_face(int n, std::optional<Image> picture) {
     buttons_[n - 1].face = std::move(picture);
+    all_changed_ = true;
 }
 
 void AnalogWindow::set_button_icon(int n, std::optional<Image> picture) {
     buttons_[n - 1].icon = std::move(picture);
+    all_changed_ = true;
 }
 
 void AnalogWindow::set_button_tooltip(int n, std::string text) {
@@ -153,18 +160,67 @@ void AnalogWindow::cut_to_mask() {
     if (!mask_.empty()) form_.platform().set_window_shape(form_.window(), mask_);
 }
 
+AnalogWindow::Shown AnalogWindow::shown_now() const {
+    Shown now;
+    for (int n = 1; n <= kButtonCount; ++n) now.buttons[n - 1] = button_control(n).visible;
+    now.hovered = hovered_;
+    const Control& heart = form_.control(kHeart);
+    now.heart = heart.visible && !heart_.empty();
+    now.heart_rect = {heart.rect.left, heart.rect.top, heart_.width, heart_.height};
+    return now;
+}
+
 void AnalogWindow::refresh() {
-    picture_ = face_.image();
+    const Image& face = face_.image();
+    const Rect whole{0, 0, face.width, face.height};
+    Rect changed = face_.take_changed();
+    const Shown now = shown_now();
+    const bool all = all_changed_ || picture_.width != face.width || picture_.height != face.height;
+    if (all) {
+        changed = whole;
+    } else {
+        const auto button_area = [this](int n) { return button_control(n).rect; };
+        for (int n = 1; n <= kButtonCount; ++n) {
+            if (now.buttons[n - 1] != shown_.buttons[n - 1])
+                changed = united(changed, button_area(n));
+        }
+        if (now.hovered != shown_.hovered) {
+            if (shown_.hovered != 0) changed = united(changed, button_area(shown_.hovered));
+            if (now.hovered != 0) changed = united(changed, button_area(now.hovered));
+        }
+        if (now.heart != shown_.heart || now.heart_rect != shown_.heart_rect) {
+            if (shown_.heart) changed = united(changed, shown_.heart_rect);
+            if (now.heart) changed = united(changed, now.heart_rect);
+        }
+        changed = intersected(changed, whole);
+    }
+    shown_ = now;
+    all_changed_ = false;
+    if (all) {
+        picture_ = face;
+        compose(whole);
+        form_.platform().present(form_.window(), picture_);
+    } else if (!is_empty(changed)) {
+        compose(changed);
+        form_.platform().present_part(form_.window(), picture_, changed);
+    }
+}
+
+void AnalogWindow::compose(const Rect& area) {
+    const Image& face = face_.image();
+    for (int y = area.top; y < area.top + area.height; ++y) {
+        const std::size_t at = static_cast<std::size_t>(y) * face.width + area.left;
+        std::memcpy(&picture_.pixels[at], &face.pixels[at], area.width * sizeof(std::uint32_t));
+    }
     for (int n = 1; n <= kButtonCount; ++n) {
         const Control& c = button_control(n);
         const Button& b = buttons_[n - 1];
         const std::optional<Image>& shown = n == hovered_ && b.icon ? b.icon : b.face;
-        if (c.visible && shown) draw_keyed(picture_, *shown, c.rect.left, c.rect.top);
+        if (c.visible && shown) draw_keyed(picture_, *shown, c.rect.left, c.rect.top, area);
     }
-    const Control& heart = form_.control(kHeart);
-    if (heart.visible && !heart_.empty())
-        draw_keyed(picture_, heart_, heart.rect.left, heart.rect.top);
-    form_.platform().present(form_.window(), picture_);
+    if (shown_.heart) {
+        draw_keyed(picture_, heart_, shown_.heart_rect.left, shown_.heart_rect.top, area);
+    }
 }
 
 }  // namespace horalune

@@ -64,7 +64,9 @@ class AnalogWindow {
     void fit_to_face();
     void cut_to_mask();
 
-    // Composes the window's picture and hands it to the platform.
+    // Composes the window's picture and hands it to the platform: only the parts that
+    // changed since the last refresh (the hands' area, where the heart was and is, a button
+    // whose look changed) are composed and handed on again.
     void refresh();
     const Image& picture() const { return picture_; }
 
@@ -75,6 +77,15 @@ class AnalogWindow {
         std::string tooltip;
     };
     const Control& button_control(int n) const;
+    // What the picture showed when it was last composed, to find what changed since.
+    struct Shown {
+        std::array<bool, analog_names::kButtonCount> buttons{};
+        int hovered = 0;
+        bool heart = false;
+        Rect heart_rect;
+    };
+    Shown shown_now() const;
+    void compose(const Rect& area);
 
     Form form_;
     Canvas face_;
@@ -84,6 +95,8 @@ class AnalogWindow {
     Image mask_;
     Image heart_;
     Image picture_;
+    Shown shown_;
+    bool all_changed_ = true;  // a picture, the window or its size changed: compose it all
 };
 
 }  // namespace horalune

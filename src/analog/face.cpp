@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ui/scale.h"
+
 namespace horalune {
 
 namespace {
@@ -44,20 +46,46 @@ Point hand_tip(Point centre, std::int32_t inset, double angle) {
             truncate(centre.y + std::sin(angle) * reach_y)};
 }
 
-void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform) {
-    canvas.clear();
+void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform, int dpi) {
+    const double scale = dpi / 96.0;
     const Point c = face_centre(canvas.width(), canvas.height());
-    for (const Hand hand : {Hand::hour, Hand::minute, Hand::second}) {
+    const auto pen_width = [&](std::size_t i) {
+        // A width below 1 still draws a hairline, one device pixel wide at any scale.
+        return hands.width[i] < 1 ? 1.0 : hands.width[i] * scale;
+    };
+    const auto draw = [&](Hand hand, int step) {
         const auto i = static_cast<std::size_t>(hand);
-        const DateTime now = platform.now();
-        const int step = hand_step(hand, now.hour, now.minute, now.second);
-        const Point tip = hand_tip(c, hands.length[i], hand_angle(hand, step));
+        const Point tip = hand_tip(c, scaled(hands.length[i], dpi), hand_angle(hand, step));
         canvas.set_pen_colour(argb_from_colorref(hands.colour[i]));
-        canvas.set_pen_width(hands.width[i]);
+        canvas.set_pen_width(pen_width(i));
         canvas.line(c.x, c.y, tip.x, tip.y);
+    };
+    const auto step_now = [&platform](Hand hand) {
+        const DateTime now = platform.now();
+        return hand_step(hand, now.hour, now.minute, now.second);
+    };
+    // The hour and minute hands move once a minute at most: they are kept as a layer under the
+    // second hand, and drawn again only when they move or look different.
+    const int hour = step_now(Hand::hour), minute = step_now(Hand::minute);
+    const Canvas::LayerKey key{dpi,
+                               hour,
+                               minute,
+                               hands.length[0],
+                               hands.colour[0],
+                               hands.width[0],
+                               hands.length[1],
+                               hands.colour[1],
+                               hands.width[1]};
+    if (!canvas.restore_layer(key)) {
+        canvas.clear();
+        draw(Hand::hour, hour);
+        draw(Hand::minute, minute);
+        canvas.keep_layer(key);
     }
+    draw(Hand::second, step_now(Hand::second));
     canvas.set_fill_colour(argb_from_colorref(hands.colour[2]));
-    canvas.ellipse(c.x - 5, c.y - 5, c.x + 5, c.y + 5);
+    canvas.set_pen_width(pen_width(2));
+    const int cap = scaled(5, dpi);
+    canvas.ellipse(c.x - cap, c.y - cap, c.x + cap, c.y + cap);
 }
-
 }  // namespace horalune

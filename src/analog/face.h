@@ -28,7 +28,8 @@ struct HandSettings {
 };
 
 // Clears the canvas and draws the hour, minute and second hand, then the cap, reading the
-// local time from the platform as each hand is drawn.
-void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform);
+// local time from the platform as each hand is drawn. The canvas is at the device's size for
+// `dpi` (96 = 100 %): hands are drawn there, lengths and widths scaled, not stretched.
+void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform, int dpi = 96);
 
 }  // namespace horalune

@@ -72,7 +72,8 @@ void Application::start_up() {
     analog_->form().on_timer(kVibrateTimer, [this] {
         vibrate_step(platform_, globals_, *analog_, digital_ ? digital_->window() : kNoWindow);
     });
-    analog_->form().on_timer(kHeartTimer, [this] { heart_tick(platform_, *analog_); });
+    analog_->form().on_timer(kHeartTimer,
+                             [this] { heart_tick(platform_, *analog_, heart_random_); });
     analog_->form().on_timer(kAutoHideTimer, [this] {
         autohide_tick(platform_, globals_, analog_->form().window(),
                       digital_ ? digital_->window() : kNoWindow);

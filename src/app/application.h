@@ -11,6 +11,7 @@
 #include "buttons/dialup_window.h"
 #include "buttons/function_buttons.h"
 #include "config/globals.h"
+#include "desktop/heart.h"
 #include "digital/digital_window.h"
 #include "events/reminder_popup.h"
 #include "platform/platform.h"
@@ -119,6 +120,7 @@ class Application : public EventSink, public TickActions {
     int clock_style_ = 0;
     bool exited_ = false;
     bool heart_pressed_ = false;
+    HeartRandom heart_random_;
 };
 
 // Process entry: the whole life of the program on the given desktop; returns the exit code.

@@ -12,9 +12,24 @@ namespace horalune {
 
 using namespace analog_names;
 
-HeartJump heart_jump(std::uint64_t seed, int window_width, int window_height) {
+namespace {
+std::mt19937 seeded(std::uint64_t seed) {
     std::seed_seq seq{static_cast<std::uint32_t>(seed), static_cast<std::uint32_t>(seed >> 32)};
-    std::mt19937 random(seq);
+    return std::mt19937(seq);
+}
+}  // namespace
+
+HeartJump heart_jump(std::uint64_t seed, int window_width, int window_height) {
+    std::mt19937 random = seeded(seed);
+    return heart_jump(random, window_width, window_height);
+}
+
+std::mt19937& HeartRandom::from(Platform& platform) {
+    if (!random_) random_ = seeded(static_cast<std::uint64_t>(to_local_ms(platform.now())));
+    return *random_;
+}
+
+HeartJump heart_jump(std::mt19937& random, int window_width, int window_height) {
     // A window too small for the margins keeps the heart at the margin.
     const auto between = [&random](int low, int high) {
         return std::uniform_int_distribution<int>(low, std::max(low, high))(random);
@@ -26,7 +41,7 @@ HeartJump heart_jump(std::uint64_t seed, int window_width, int window_height) {
     return jump;
 }
 
-void heart_tick(Platform& platform, AnalogWindow& clock) {
+void heart_tick(Platform& platform, AnalogWindow& clock, HeartRandom& random) {
     Form& form = clock.form();
     // A hidden clock has nothing to show: the heart rests until the clock is shown again.
     if (!form.visible()) {
@@ -34,8 +49,7 @@ void heart_tick(Platform& platform, AnalogWindow& clock) {
         return;
     }
     const Rect window = platform.window_rect(form.window());
-    const auto seed = static_cast<std::uint64_t>(to_local_ms(platform.now()));
-    const HeartJump jump = heart_jump(seed, window.width, window.height);
+    const HeartJump jump = heart_jump(random.from(platform), window.width, window.height);
     form.move_control(kHeart, jump.left, jump.top);
     form.set_interval(kHeartTimer, jump.interval_ms);
     clock.refresh();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -34,9 +36,21 @@ struct HeartJump {
 // left and top in kMargin ... size - kMargin, the interval in kMinInterval ... kMaxInterval,
 // all ends included.
 HeartJump heart_jump(std::uint64_t seed, int window_width, int window_height);
+// The same from a generator that goes on from jump to jump.
+HeartJump heart_jump(std::mt19937& random, int window_width, int window_height);
 
-// The heart timer: moves the heart and re-arms the timer, seeded afresh from the time of day.
-void heart_tick(Platform& platform, AnalogWindow& clock);
+// The heart's generator, seeded once from the time of day when it is first needed: seeding
+// costs far more than drawing a number, and the heart jumps up to ten times a second.
+class HeartRandom {
+  public:
+    std::mt19937& from(Platform& platform);
+
+  private:
+    std::optional<std::mt19937> random_;
+};
+
+// The heart timer: moves the heart and re-arms the timer.
+void heart_tick(Platform& platform, AnalogWindow& clock, HeartRandom& random);
 // A click on the heart: the message, with an OK button and no icon, until the user closes it.
 void heart_clicked(Platform& platform, AnalogWindow& clock);
 // "跳动的心" of the tray menu: switches the heart off or on after its check mark and writes the

@@ -37,6 +37,12 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
 using WindowId = int;
 constexpr WindowId kNoWindow = 0;
 
@@ -249,6 +255,16 @@ class Platform {
     virtual std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                                  const std::string& title,
                                                  const std::string& initial) = 0;
+    // The smallest box (logical units) that shows the control's whole text in its font on the
+    // window: a check box or radio with its box, a button with its frame, a drop-down list with
+    // its widest item and arrow, a list with its widest item. A label with room for more lines
+    // and a text too long for one, and a multi-line edit box, wrap at `control.rect.width`
+    // (only their height is asked then); one-line edit boxes scroll, so only a line's height
+    // is asked. 0 where nothing is asked.
+    virtual Size measure_text(WindowId window, const ControlSpec& control) = 0;
+    // The same as present, when the window already shows a picture of this size and only the
+    // pixels inside `changed` differ from it: the back-end copies and repaints that part only.
+    virtual void present_part(WindowId window, const Image& content, const Rect& changed) = 0;
 
     // --- timers and the event loop ------------------------------------------------------------
     // Starts, restarts or (interval 0) stops a timer of a window.

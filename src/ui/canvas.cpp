@@ -1,6 +1,9 @@
 #include "ui/canvas.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "platform/rect_math.h"
 
 namespace horalune {
 
@@ -33,16 +36,64 @@ void draw_at(Image& target, const Image& picture, int left, int top) {
 
 }  // namespace
 
-Canvas::Canvas(int width, int height) : image_(width, height, 0xFFFFFFFFu) {}
+Canvas::Canvas(int width, int height)
+    : image_(width, height, 0xFFFFFFFFu), changed_{0, 0, width, height} {}
+
+namespace {
+void copy_part(Image& to, const Image& from, const Rect& part) {
+    const Rect r = intersected(part, {0, 0, to.width, to.height});
+    for (int y = r.top; y < r.top + r.height; ++y) {
+        const std::size_t at = static_cast<std::size_t>(y) * to.width + r.left;
+        std::memcpy(&to.pixels[at], &from.pixels[at], r.width * sizeof(std::uint32_t));
+    }
+}
+}  // namespace
+
+void Canvas::keep_layer(const LayerKey& key) {
+    layer_ = image_;
+    layer_key_ = key;
+    layer_ready_ = true;
+    over_layer_ = {};
+}
+
+bool Canvas::restore_layer(const LayerKey& key) {
+    if (!layer_ready_ || !background_ready_ || key != layer_key_) return false;
+    copy_part(image_, layer_, over_layer_);
+    changed_ = united(changed_, intersected(over_layer_, {0, 0, image_.width, image_.height}));
+    over_layer_ = {};
+    return true;
+}
 
 void Canvas::clear() {
+    layer_ready_ = false;
+    over_layer_ = {};
     if (!background_ready_) {
         std::fill(image_.pixels.begin(), image_.pixels.end(), background_colour_);
         paint_picture();
         background_ = image_;
         background_ready_ = true;
+        drawn_ = {};
+        changed_ = {0, 0, image_.width, image_.height};
+        return;
     }
-    image_.pixels = background_.pixels;
+    const Rect r = intersected(drawn_, {0, 0, image_.width, image_.height});
+    copy_part(image_, background_, r);
+    changed_ = united(changed_, r);
+    drawn_ = {};
+}
+
+Rect Canvas::take_changed() {
+    const Rect r = changed_;
+    changed_ = {};
+    return r;
+}
+
+void Canvas::touched(int left, int top, int right, int bottom) {
+    const Rect r = intersected({left, top, right - left + 1, bottom - top + 1},
+                               {0, 0, image_.width, image_.height});
+    drawn_ = united(drawn_, r);
+    over_layer_ = united(over_layer_, r);
+    changed_ = united(changed_, r);
 }
 
 void Canvas::paint_picture() {

@@ -2,15 +2,20 @@
 // modes, and figures drawn with a pen, all into its own picture of fixed size.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
 #include "platform/image.h"
+#include "platform/platform.h"
 
 namespace horalune {
 
 class Canvas {
   public:
+    // What a kept layer shows, as its drawer describes it (unused entries 0).
+    using LayerKey = std::array<std::int64_t, 10>;
+
     Canvas(int width, int height);
 
     int width() const { return image_.width; }
@@ -33,12 +38,23 @@ class Canvas {
     }
     int picture_mode() const { return mode_; }
 
-    // Repaints the background colour, then the background picture in its mode.
+    // Repaints the background colour, then the background picture in its mode. Only the
+    // part the figures drawn since the last clear covered is copied again.
     void clear();
+    // A kept layer: the picture as it is now, under `key`, so figures drawn on top of it can be
+    // taken away again without drawing what lies below them afresh (the hour and minute hands
+    // stay for a minute while the second hand moves every second).
+    void keep_layer(const LayerKey& key);
+    // Back to the kept layer when it is still there under `key` (no clear and no new
+    // background since), restoring only what was drawn over it; false otherwise.
+    bool restore_layer(const LayerKey& key);
+    // The part of the picture that changed since the last call (empty: none), so a window
+    // showing it repaints only that.
+    Rect take_changed();
 
     // Drawing state, as a picture box keeps it: set before each figure.
     void set_pen_colour(std::uint32_t argb) { pen_colour_ = argb; }
-    void set_pen_width(int width) { pen_width_ = width; }
+    void set_pen_width(double width) { pen_width_ = width; }
     void set_fill_colour(std::uint32_t argb) { fill_colour_ = argb; }
 
     // A solid line with round ends, anti-aliased; its end points are exactly the given pixels.
@@ -49,6 +65,7 @@ class Canvas {
 
   private:
     void paint_picture();
+    void touched(int left, int top, int right, int bottom);  // inclusive pixel bounds
 
     Image image_;
     std::uint32_t background_colour_ = 0xFFFFFFFFu;
@@ -56,8 +73,14 @@ class Canvas {
     int mode_ = 0;
     Image background_;  // colour and picture composed once, copied by clear()
     bool background_ready_ = false;
+    Rect drawn_;       // figures over the background since the last clear
+    Rect over_layer_;  // figures over the kept layer
+    Image layer_;
+    LayerKey layer_key_{};
+    bool layer_ready_ = false;
+    Rect changed_;  // since the last take_changed
     std::uint32_t pen_colour_ = 0xFF000000u;
-    int pen_width_ = 1;
+    double pen_width_ = 1;
     std::uint32_t fill_colour_ = 0xFFFFFFFFu;
 };
 

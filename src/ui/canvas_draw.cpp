@@ -8,13 +8,18 @@ namespace horalune {
 
 namespace {
 
-// Blends `colour` over the pixel with coverage 0..1.
+// Blends `colour` over the pixel with coverage 0..1, in 1/255 steps.
 void plot(Image& image, int x, int y, std::uint32_t colour, double coverage) {
     if (!image.contains(x, y) || coverage <= 0.0) return;
-    const double a = std::min(coverage, 1.0);
+    const auto a = static_cast<std::uint32_t>(std::lround(std::min(coverage, 1.0) * 255));
+    if (a == 0) return;
     std::uint32_t& p = image.at(x, y);
+    if (a == 255) {
+        p = 0xFF000000u | colour;
+        return;
+    }
     const auto mix = [a](std::uint32_t below, std::uint32_t over) {
-        return static_cast<std::uint32_t>(std::lround(over * a + below * (1.0 - a)));
+        return (over * a + below * (255 - a) + 127) / 255;
     };
     p = 0xFF000000u | (mix((p >> 16) & 0xFF, (colour >> 16) & 0xFF) << 16) |
         (mix((p >> 8) & 0xFF, (colour >> 8) & 0xFF) << 8) | mix(p & 0xFF, colour & 0xFF);
@@ -28,7 +33,7 @@ double coverage(double distance) {
 }  // namespace
 
 void Canvas::line(int x1, int y1, int x2, int y2) {
-    const double radius = std::max(pen_width_, 1) / 2.0;
+    const double radius = std::max(pen_width_, 1.0) / 2.0;
     const double dx = x2 - x1, dy = y2 - y1;
     const double length2 = dx * dx + dy * dy;
     const int left = static_cast<int>(std::floor(std::min(x1, x2) - radius - 1));
@@ -36,6 +41,7 @@ void Canvas::line(int x1, int y1, int x2, int y2) {
     const int top = static_cast<int>(std::floor(std::min(y1, y2) - radius - 1));
     const int bottom = static_cast<int>(std::ceil(std::max(y1, y2) + radius + 1));
     const double length = std::sqrt(length2);
+    touched(left, top, right, bottom);
     for (int y = std::max(top, 0); y <= std::min(bottom, image_.height - 1); ++y) {
         // Only the band around the line can be touched: its half-width along a row is the
         // reach across the line divided by the line's steepness.
@@ -63,7 +69,8 @@ void Canvas::ellipse(int left, int top, int right, int bottom) {
     const double cx = (left + right) / 2.0, cy = (top + bottom) / 2.0;
     const double rx = (right - left) / 2.0, ry = (bottom - top) / 2.0;
     if (rx <= 0 || ry <= 0) return;
-    const double half_pen = std::max(pen_width_, 1) / 2.0;
+    const double half_pen = std::max(pen_width_, 1.0) / 2.0;
+    touched(left - 1, top - 1, right + 1, bottom + 1);
     for (int y = std::max(top - 1, 0); y <= std::min(bottom + 1, image_.height - 1); ++y) {
         for (int x = std::max(left - 1, 0); x <= std::min(right + 1, image_.width - 1); ++x) {
             // Approximate distance to the ellipse's edge, in pixels.

@@ -83,5 +83,90 @@ TEST(FaceRedrawTest, ZeroWidthStillDrawsAHairline) {
     EXPECT_EQ(canvas.image().at(20, 82), 0xFF000000u);  // the hour hand at 9 o'clock, black
 }
 
+// At any scale the face is drawn at the device's size: hands as long and as wide as the scale
+// makes them, with soft edges, never the 100 % picture with its pixels repeated.
+TEST(FaceRedrawTest, DrawnAtTheDevicesResolutionForEachScale) {
+    HeadlessPlatform platform;
+    platform.set_now({2026, 12, 8, 3, 0, 30, 0, 2});  // hour right, minute up, second down
+    const std::array<std::int32_t, 3> length{33, 20, 10}, colour{0, 0, 0}, width{3, 4, 1};
+    const auto draw = [&](int dpi) {
+        const int side = (164 * dpi + 48) / 96;
+        Canvas canvas(side, side);
+        redraw_face(canvas, {length, colour, width}, platform, dpi);
+        return canvas.image();
+    };
+    // How much of a row of pixels the (black on white) hand covers.
+    const auto covered = [](const Image& img, int y) {
+        double sum = 0;
+        for (int x = 0; x < img.width; ++x) sum += (255 - (img.at(x, y) & 0xFF)) / 255.0;
+        return sum;
+    };
+    for (const int dpi : {96, 120, 144, 168, 192, 240, 288}) {
+        SCOPED_TRACE(dpi);
+        const Image img = draw(dpi);
+        const double scale = dpi / 96.0;
+        const int centre = img.width / 2;
+        // The minute hand, up, half-way along: its width times the scale.
+        EXPECT_NEAR(covered(img, centre - static_cast<int>(30 * scale)), 4 * scale, 0.75);
+        // The hour hand ends `length` (scaled) inside the edge at 3 o'clock.
+        const int tip = 2 * centre - (33 * dpi + 48) / 96;
+        EXPECT_EQ(img.at(tip - 1, centre) & 0xFF, 0u);
+        EXPECT_EQ(img.at(tip + static_cast<int>(3 * scale) + 1, centre), 0xFFFFFFFFu);
+    }
+    // Not the 100 % face with each pixel repeated: the diagonal second hand's soft edge is
+    // drawn afresh at the larger size.
+    platform.set_now({2026, 12, 8, 3, 0, 37, 0, 2});
+    const Image small = draw(96), large = draw(192);
+    int differ = 0;
+    for (int y = 0; y < large.height; ++y) {
+        for (int x = 0; x < large.width; ++x) differ += large.at(x, y) != small.at(x / 2, y / 2);
+    }
+    EXPECT_GT(differ, 100);
+}
+
+// Each second restores only the part of the picture the last hands covered: over many seconds
+// the canvas must stay exactly what a fresh redraw gives, and every pixel that changed must lie
+// in the part it reports as changed (a window repaints only that part).
+TEST(FaceRedrawTest, SecondAfterSecondEqualsAFreshRedraw) {
+    HeadlessPlatform platform;
+    Image background(164, 164);
+    for (std::size_t i = 0; i < background.pixels.size(); ++i) {
+        background.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u >> 8);
+    }
+    const std::array<std::int32_t, 3> length{45, 33, 20}, colour{0x0000FF, 0x00FF00, 0xFF0000};
+    const std::array<std::int32_t, 3> width{5, 3, 1};
+    Canvas running(164, 164);
+    running.set_background_picture(background);
+    running.take_changed();
+    const struct {
+        int hour, minute, second;
+    } times[] = {{3, 0, 30}, {3, 0, 31}, {3, 0, 45}, {9, 47, 2},
+                 {9, 47, 3}, {0, 0, 0},  {6, 30, 59}};
+    for (const auto& t : times) {
+        SCOPED_TRACE(testing::Message() << t.hour << ":" << t.minute << ":" << t.second);
+        const Image before = running.image();
+        platform.set_now({2026, 12, 8, t.hour, t.minute, t.second, 0, 2});
+        redraw_face(running, {length, colour, width}, platform);
+        Canvas fresh(164, 164);
+        fresh.set_background_picture(background);
+        redraw_face(fresh, {length, colour, width}, platform);
+        ASSERT_EQ(running.image().pixels, fresh.image().pixels);
+        const Rect changed = running.take_changed();
+        int outside = 0;
+        for (int y = 0; y < 164; ++y) {
+            for (int x = 0; x < 164; ++x) {
+                const bool in = x >= changed.left && x < changed.left + changed.width &&
+                                y >= changed.top && y < changed.top + changed.height;
+                if (!in && before.at(x, y) != running.image().at(x, y)) ++outside;
+            }
+        }
+        EXPECT_EQ(outside, 0);
+        // Within a minute only the second hand moves: far less than the whole picture.
+        if (&t != &times[0] && t.minute == (&t)[-1].minute && t.hour == (&t)[-1].hour) {
+            EXPECT_LT(changed.width * changed.height, 164 * 164 / 2);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace horalune

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 #include <tuple>
 
@@ -157,6 +158,36 @@ TEST_F(HeartTest, RestsWhileTheClockIsHidden) {
     EXPECT_EQ(platform_interval(), heart::kStartInterval);
     platform.advance(100);
     EXPECT_NE(heart(), resting);
+}
+
+// The window is handed only the parts of its picture that changed (hands, heart, a hovered
+// button): after any mix of seconds, jumps, hovering and switching the heart, what it shows
+// must be exactly the picture composed from scratch.
+TEST_F(HeartTest, PartsHandedOnAddUpToTheWholePicture) {
+    start();
+    const Rect b3 = form().control("图形按钮3").rect, b9 = form().control("图形按钮9").rect;
+    const struct {
+        int advance_ms;
+        std::optional<std::pair<int, int>> pointer;
+        bool toggle_heart;
+    } steps[] = {{1000, {}, false},
+                 {250, std::pair{b3.left + 16, b3.top + 16}, false},
+                 {1000, std::pair{b9.left + 16, b9.top + 16}, false},
+                 {3100, {}, false},
+                 {0, {}, true},
+                 {2000, std::pair{b3.left + 16, b3.top + 16}, false},
+                 {0, {}, true},
+                 {4000, {}, false}};
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        SCOPED_TRACE(i);
+        platform.advance(steps[i].advance_ms);
+        analog().pointer_at(steps[i].pointer);
+        if (steps[i].toggle_heart) pick_from_tray("跳动的心");
+        const Image shown = analog_state().content;
+        analog().set_button_face(1, analog().button_face(1));  // the whole picture again
+        analog().refresh();
+        EXPECT_EQ(shown.pixels, analog_state().content.pixels);
+    }
 }
 
 TEST_F(HeartTest, AutoHideDocksOnlyWhenSwitchedOnByTheTrayItem) {

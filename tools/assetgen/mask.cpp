@@ -1,25 +1,25 @@
 #include "pictures.h"
-#include "window_geometry.h"
+#include "ui/clock_art.h"
 
 namespace horalune::assets {
 
-RgbImage window_mask() {
-    const Colour deep = rgb(16, 32, 120);
-    // Lighter towards the rim but capped below white, which would cut the pixel away.
-    const Colour pale = rgb(200, 214, 245);
-    RgbImage out{kWindowSize, kWindowSize, {}};
-    out.rgb.reserve(std::size_t(kWindowSize) * kWindowSize * 3);
-    for (int y = 0; y < kWindowSize; ++y) {
-        for (int x = 0; x < kWindowSize; ++x) {
-            Colour c{1, 1, 1};
-            if (inside_window(x, y)) {
-                const double cover = coverage(x, y, 8, inside_window);
-                c = mix(pale, deep, cover);
-            }
-            out.rgb.insert(out.rgb.end(), {to_byte(c.r), to_byte(c.g), to_byte(c.b)});
-        }
+RgbImage to_rgb(const Image& picture) {
+    RgbImage out{picture.width, picture.height, {}};
+    out.rgb.reserve(picture.pixels.size() * 3);
+    for (const std::uint32_t p : picture.pixels) {
+        out.rgb.insert(out.rgb.end(),
+                       {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
     }
     return out;
+}
+
+// The program draws these at any scale; the shipped files are its 100 % pictures.
+RgbImage window_mask() {
+    return to_rgb(draw_window_mask(96));
+}
+
+RgbImage heart() {
+    return to_rgb(draw_heart(96));
 }
 
 }  // namespace horalune::assets

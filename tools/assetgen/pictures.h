@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "platform/image.h"
 #include "raster.h"
 
 namespace horalune::assets {
@@ -12,5 +13,7 @@ RgbImage warm_face();    // "默认1": ivory dial, gold bezel, amber jewel butto
 RgbImage cool_face();    // "默认2": frosted blue dial, chrome bezel, blue glass buttons
 RgbImage heart();        // 40 x 40; pure white around the heart
 RgbaImage clock_icon(int size);
+
+RgbImage to_rgb(const Image& picture);  // alpha dropped
 
 }  // namespace horalune::assets

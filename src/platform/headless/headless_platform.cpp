@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "platform/rect_math.h"
+
 namespace horalune {
 
 HeadlessPlatform::HeadlessPlatform() {
@@ -161,6 +163,22 @@ void HeadlessPlatform::present(WindowId window, const Image& content) {
         state->content = content;
         ++state->presents;
     }
+}
+
+void HeadlessPlatform::present_part(WindowId window, const Image& content, const Rect& changed) {
+    WindowState* state = live(window);
+    if (state == nullptr) return;
+    if (state->content.width != content.width || state->content.height != content.height) {
+        present(window, content);
+        return;
+    }
+    const Rect r = intersected(changed, {0, 0, content.width, content.height});
+    for (int y = r.top; y < r.top + r.height; ++y) {
+        const auto from = content.pixels.begin() + static_cast<std::ptrdiff_t>(y) * content.width;
+        std::copy(from + r.left, from + r.left + r.width,
+                  state->content.pixels.begin() + (from - content.pixels.begin()) + r.left);
+    }
+    ++state->presents;
 }
 
 std::int64_t HeadlessPlatform::next_due(const Timer& t) const {

@@ -204,6 +204,7 @@ class HeadlessPlatform : public Platform {
     Rect window_rect(WindowId window) override;
     void set_window_shape(WindowId window, const Image& mask) override;
     void present(WindowId window, const Image& content) override;
+    void present_part(WindowId window, const Image& content, const Rect& changed) override;
     void activate_window(WindowId window) override;
     void begin_window_drag(WindowId window) override;
     int popup_menu(WindowId owner, const std::vector<PopupItem>& items) override;
@@ -222,6 +223,7 @@ class HeadlessPlatform : public Platform {
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
+    Size measure_text(WindowId window, const ControlSpec& control) override;
     Rect screen_rect() override { return screen_; }
     std::vector<Rect> monitor_rects() override {
         return monitors_.empty() ? std::vector<Rect>{screen_} : monitors_;

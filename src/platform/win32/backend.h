@@ -77,6 +77,7 @@ class Win32Platform final : public Platform {
     Rect window_rect(WindowId window) override;
     void set_window_shape(WindowId window, const Image& mask) override;
     void present(WindowId window, const Image& content) override;
+    void present_part(WindowId window, const Image& content, const Rect& changed) override;
     void activate_window(WindowId window) override;
     void begin_window_drag(WindowId window) override;
     int popup_menu(WindowId owner, const std::vector<PopupItem>& items) override;
@@ -121,6 +122,7 @@ class Win32Platform final : public Platform {
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
+    Size measure_text(WindowId window, const ControlSpec& control) override;
     Rect screen_rect() override;
     Point cursor_pos() override;
     bool is_nt_family() override;

@@ -1,6 +1,7 @@
 // Top-level windows: borderless popups cut to a mask, showing a program-drawn picture, or framed
 // by a thin line for dialogs.
 // Does not create controls, menus or tray icons, nor move windows by drag; those live elsewhere.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -151,6 +152,27 @@ void Win32Platform::present(WindowId window, const Image& content) {
     if (bands.empty()) return;
     record.content.pixels = content.pixels;  // same size: no new allocation
     for (const RECT& band : bands) InvalidateRect(record.hwnd, &band, FALSE);
+}
+
+void Win32Platform::present_part(WindowId window, const Image& content, const Rect& changed) {
+    const auto it = windows_.find(window);
+    if (it == windows_.end()) return;
+    NativeWindow& record = *it->second;
+    if (record.content.width != content.width || record.content.height != content.height) {
+        present(window, content);
+        return;
+    }
+    const int left = std::max(changed.left, 0), top = std::max(changed.top, 0);
+    const int right = std::min(changed.left + changed.width, content.width);
+    const int bottom = std::min(changed.top + changed.height, content.height);
+    if (right <= left || bottom <= top) return;
+    for (int y = top; y < bottom; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * content.width;
+        std::copy(content.pixels.begin() + row + left, content.pixels.begin() + row + right,
+                  record.content.pixels.begin() + row + left);
+    }
+    const RECT part{left, top, right, bottom};
+    InvalidateRect(record.hwnd, &part, FALSE);
 }
 
 void paint(NativeWindow& window) {
