@@ -157,10 +157,16 @@ one_scale() {
 
     # The about window.
     menu_item "$kAbout"
-    if e2e_wait_window '关于 Horalune' 10 >/dev/null; then
+    if about=$(e2e_wait_window '关于 Horalune' 10); then
         sleep 1
         shot "$tag-about"
-        close_focused
+        # "看够了": the window is modal and Esc does not close it; while it is open a click
+        # on the clock only brings it forward.
+        geometry "$about"
+        xdotool mousemove $((X + $(scaled 176))) $((Y + $(scaled 218))) click 1
+        sleep 1
+        xdotool search --onlyvisible --name '^关于 Horalune$' >/dev/null 2>&1 &&
+            check_failed "$dpi dpi: 看够了 did not close the about window"
     else
         check_failed "$dpi dpi: the about window did not open"
     fi
