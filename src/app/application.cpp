@@ -8,6 +8,7 @@
 #include "desktop/autohide.h"
 #include "desktop/heart.h"
 #include "desktop/menus.h"
+#include "desktop/monitors.h"
 #include "events/shutdown_prompt.h"
 #include "events/vibration.h"
 
@@ -394,6 +395,13 @@ void Application::open_dialup_window() {
 
 void Application::on_dialup_status(const std::string& text) {
     if (dialup_) dialup_->show_status(text);
+}
+
+void Application::on_display_changed() {
+    // A clock left on a monitor that is gone, or beyond a shrunken one, could not be reached to
+    // drag it back.
+    if (analog_) keep_on_a_monitor(platform_, analog_->form().window());
+    if (digital_) keep_on_a_monitor(platform_, digital_->window());
 }
 
 bool Application::on_close_request(WindowId window) {

@@ -37,6 +37,12 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
+struct Size {
+    int width = 0;
+    int height = 0;
+    bool operator==(const Size&) const = default;
+};
+
 using WindowId = int;
 constexpr WindowId kNoWindow = 0;
 
@@ -159,6 +165,9 @@ class EventSink {
                                   const ControlValue& /*value*/) {}
     // A status text of the dial-up connection being made (see Platform::dialup_dial).
     virtual void on_dialup_status(const std::string& /*text*/) {}
+    // The monitors changed: one was added or removed, or a resolution or arrangement changed
+    // (see Platform::monitor_rects). May come more than once for one change.
+    virtual void on_display_changed() {}
 };
 
 // A dial-up connection entry of the system, with the user name stored with it.
@@ -246,6 +255,13 @@ class Platform {
     virtual std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                                  const std::string& title,
                                                  const std::string& initial) = 0;
+    // The smallest box (logical units) that shows the control's whole text in its font on the
+    // window: a check box or radio with its box, a button with its frame, a drop-down list with
+    // its widest item and arrow, a list with its widest item. A label with room for more lines
+    // and a text too long for one, and a multi-line edit box, wrap at `control.rect.width`
+    // (only their height is asked then); one-line edit boxes scroll, so only a line's height
+    // is asked. 0 where nothing is asked.
+    virtual Size measure_text(WindowId window, const ControlSpec& control) = 0;
     // The same as present, when the window already shows a picture of this size and only the
     // pixels inside `changed` differ from it: the back-end copies and repaints that part only.
     virtual void present_part(WindowId window, const Image& content, const Rect& changed) = 0;
@@ -286,6 +302,11 @@ class Platform {
     // Shuts the computer down, restarts it, logs the user off or puts it to sleep; `force`
     // does not wait for running programs. The result is not reported.
     virtual void power_operation(PowerMode mode, bool force) = 0;
+
+    // --- monitors -----------------------------------------------------------------------------
+    // Every monitor's whole rectangle (not its work area), in the coordinates of window_rect and
+    // move_window; the primary one first. Never empty.
+    virtual std::vector<Rect> monitor_rects() = 0;
 };
 
 }  // namespace horalune

@@ -10,6 +10,7 @@ std::span<const std::uint8_t> window_mask_bmp();   // 164 x 164, 24-bit; white l
 std::span<const std::uint8_t> background1_jpg();   // the face picture "默认1"
 std::span<const std::uint8_t> background2_jpg();   // the face picture "默认2"
 std::span<const std::uint8_t> heart_bmp();         // 40 x 40; white is transparent
-std::span<const std::uint8_t> program_icon_ico();  // 16 x 16 and 32 x 32
+std::span<const std::uint8_t> program_icon_ico();  // square, at each of these sizes:
+inline constexpr int kProgramIconSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
 
 }  // namespace horalune::builtin

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "ui/layout.h"
+
 namespace horalune {
 
 namespace {
@@ -37,26 +39,36 @@ ControlType type_of(ControlKind kind) {
     }
 }
 
-ControlSpec state_of(const Control& c) {
-    ControlSpec state;
-    state.type = type_of(c.kind);
-    state.rect = c.rect;
-    state.caption = c.caption;
-    state.font = c.font;
-    state.items = c.items;
-    state.selected = c.selected;
-    state.checked = c.checked;
-    state.visible = c.visible;
-    state.enabled = c.enabled;
-    state.multiline = c.multiline;
-    state.password = c.password;
-    state.picture = c.picture;
-    state.picture_mode = c.picture_mode;
-    state.text_colour = c.text_colour;
-    state.back_colour = c.back_colour;
-    state.colour = c.colour;
-    state.centred = c.centred;
+// A framed window's frame line takes a pixel on each side of the designed size.
+constexpr int kFrameLine = 1;
+
+// What the back-end shows: the model's state, in the place the text fit gave it.
+ControlSpec shown(const Control& c, const Adjustment& fit) {
+    ControlSpec state = c.state();
+    state.rect = adjusted(c.rect, fit);
     return state;
+}
+
+// The one place a designed control becomes live state.
+Control made_from(const ControlDesign& d) {
+    Control c;
+    c.name = d.name;
+    c.kind = d.kind;
+    c.interval = d.interval;
+    c.aligned = d.aligned;
+    c.tag = d.tag;
+    c.target = d.target;
+    c.type = type_of(d.kind);
+    c.rect = d.rect;
+    c.caption = d.caption;
+    c.font = d.font;
+    for (std::string_view item : d.items) c.items.emplace_back(item);
+    c.selected = d.selected;
+    c.visible = d.visible;
+    c.multiline = d.multiline;
+    c.centred = d.centred;
+    c.password = d.password;
+    return c;
 }
 
 }  // namespace
@@ -64,25 +76,7 @@ ControlSpec state_of(const Control& c) {
 Form::Form(Platform& platform, const WindowDesign& design, bool visible,
            const std::map<std::string_view, Image>& pictures)
     : platform_(platform), name_(design.name), caption_(design.title) {
-    for (const ControlDesign& c : design.controls) {
-        Control made;
-        made.name = c.name;
-        made.kind = c.kind;
-        made.rect = c.rect;
-        made.caption = c.caption;
-        made.visible = c.visible;
-        made.interval = c.interval;
-        made.tag = c.tag;
-        made.aligned = c.aligned;
-        made.target = c.target;
-        for (std::string_view item : c.items) made.items.emplace_back(item);
-        made.selected = c.selected;
-        made.multiline = c.multiline;
-        made.password = c.password;
-        made.centred = c.centred;
-        made.font = c.font;
-        controls_.push_back(std::move(made));
-    }
+    for (const ControlDesign& c : design.controls) controls_.push_back(made_from(c));
     WindowSpec request;
     request.title = std::string(design.title);
     request.rect = design.rect;
@@ -90,13 +84,21 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
     request.framed = design.framed;
     request.in_taskbar = design.in_taskbar;
     window_ = platform_.create_window(request);
+    size_ = {design.rect.width, design.rect.height};
+    frame_ = design.framed ? 2 * kFrameLine : 0;
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Control& c = controls_[i];
         if (!is_native(c.kind)) continue;
         if (const auto it = pictures.find(design.controls[i].name); it != pictures.end()) {
             c.picture = it->second;
         }
-        c.native_id = platform_.create_control(window_, state_of(c));
+    }
+    fit_ = compute_fit();
+    if (fit_.growth != Size{}) resize(size_.width, size_.height);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        Control& c = controls_[i];
+        if (is_native(c.kind))
+            c.native_id = platform_.create_control(window_, shown(c, fit_.controls[i]));
     }
     for (const Control& c : controls_) {
         if (c.kind == ControlKind::timer && c.interval > 0) set_interval(c.name, c.interval);
@@ -163,10 +165,33 @@ bool Form::is_native(ControlKind kind) {
 }
 
 void Form::change(std::string_view name, const std::function<void(Control&)>& edit) {
-    Control& c = control(name);
+    const std::size_t i = index_of(name);
+    Control& c = controls_[i];
     edit(c);
     // Only native controls have a state to show; the others are drawn by the program.
-    if (c.native_id != 0) platform_.update_control(window_, c.native_id, state_of(c));
+    if (c.native_id != 0) {
+        platform_.update_control(window_, c.native_id, shown(c, fit_.controls[i]));
+    }
+}
+
+Fit Form::compute_fit() const {
+    const Size client{size_.width - frame_, size_.height - frame_};
+    return horalune::fit_text(controls_, client, [this](std::size_t i, const Rect& rect) {
+        ControlSpec state = controls_[i].state();
+        state.rect = rect;
+        return platform_.measure_text(window_, state);
+    });
+}
+
+void Form::fit_text() {
+    fit_ = compute_fit();
+    resize(size_.width, size_.height);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const Control& c = controls_[i];
+        if (c.native_id != 0) {
+            platform_.update_control(window_, c.native_id, shown(c, fit_.controls[i]));
+        }
+    }
 }
 
 void Form::set_text(std::string_view name, std::string text) {
@@ -266,7 +291,8 @@ void Form::dispatch_control(int native_id, ControlEvent event) {
 }
 
 void Form::resize(int width, int height) {
-    platform_.resize_window(window_, width, height);
+    size_ = {width, height};
+    platform_.resize_window(window_, width + fit_.growth.width, height + fit_.growth.height);
 }
 
 void Form::show(bool visible) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "ui/layout.h"
 
 namespace horalune {
 
@@ -70,30 +71,18 @@ struct WindowDesign {
     bool in_taskbar = false;  // a window of its own the user may need to find again
 };
 
-struct Control {
+// A control of a live form: the very state the platform shows (ControlSpec, handed to the
+// back-end as it is), plus what only the program needs: its designed name and kind, the
+// back-end's id for it, and the timer and hyperlink details.
+struct Control : ControlSpec {
     std::string name;
     ControlKind kind = ControlKind::label;
-    Rect rect;
-    std::string caption;
-    bool visible = true;
-    int interval = 0;
-    std::string tag;
-    bool aligned = false;
-    std::string target;
     int native_id = 0;  // the back-end's id for native controls
-    std::vector<std::string> items;
-    int selected = -1;
-    bool checked = false;
-    bool enabled = true;
-    bool multiline = false;
-    bool password = false;
-    FontSpec font;
-    Image picture;  // native pictures; labels: the background picture
-    int picture_mode = 0;
-    int text_colour = kDefaultColour;
-    int back_colour = kDefaultColour;
-    int colour = 0;  // colour pickers
-    bool centred = false;
+    int interval = 0;   // timers: ms, 0 stopped
+    bool aligned = false;
+    std::string tag;
+    std::string target;  // hyperlinks
+    const ControlSpec& state() const { return *this; }
 };
 
 class Form {
@@ -165,7 +154,13 @@ class Form {
     // Pictures of native picture controls are set before the form is shown.
     static bool is_native(ControlKind kind);
 
+    // The window's size as the program asks for it; it grows by what the text fit needs.
     void resize(int width, int height);
+    // Fits the controls to their texts again, as the fonts now measure (after a change of
+    // scale). Forms fit themselves when made.
+    void fit_text();
+    // What the fit changed, to the window and each control (in the table's order).
+    const Fit& fit() const { return fit_; }
     void show(bool visible);
     bool visible();
 
@@ -173,6 +168,7 @@ class Form {
     std::size_t index_of(std::string_view name) const;
     // Changes a control's state and shows the change.
     void change(std::string_view name, const std::function<void(Control&)>& edit);
+    Fit compute_fit() const;
 
     Platform& platform_;
     std::string name_;
@@ -182,6 +178,9 @@ class Form {
     std::map<int, Handler> timer_handlers_;  // by timer id = control index + 1
     std::map<std::pair<int, ControlEvent>, Handler> control_handlers_;  // by native id
     std::map<int, Handler> key_handlers_;
+    Size size_;      // the window's size as the program asked for it
+    int frame_ = 0;  // what a frame line takes from the size, across and down
+    Fit fit_;
 };
 
 }  // namespace horalune

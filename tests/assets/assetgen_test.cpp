@@ -120,28 +120,50 @@ TEST(BuiltinPictures, BackgroundsAreTwoDifferentFaceSizedJpegs) {
     EXPECT_FALSE(std::ranges::equal(builtin::background1_jpg(), builtin::background2_jpg()));
 }
 
-TEST(BuiltinPictures, IconHolds16And32WithAlpha) {
+// Every size the shell may ask for is in the file, each a round clock drawn at that size: its
+// anti-aliased outline is about one pixel wide, as a picture rendered for the size has and a
+// stretched smaller one has not (blocks, or a blur several pixels wide).
+TEST(BuiltinPictures, IconHoldsEachSizeDrawnRoundAndSharp) {
     const Bytes ico = builtin::program_icon_ico();
-    ASSERT_GE(ico.size(), 6u + 2 * 16);
+    ASSERT_GE(ico.size(), 6u);
     EXPECT_EQ(le(ico, 0, 2), 0u);
     EXPECT_EQ(le(ico, 2, 2), 1u);
-    ASSERT_EQ(le(ico, 4, 2), 2u);
+    const std::size_t count = le(ico, 4, 2);
+    ASSERT_GE(ico.size(), 6 + 16 * count);
     std::vector<int> sizes;
-    for (int i = 0; i < 2; ++i) {
-        const std::size_t entry = 6 + 16 * std::size_t(i);
-        const int side = ico[entry];
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t entry = 6 + 16 * i;
+        const int side = ico[entry] == 0 ? 256 : ico[entry];
         sizes.push_back(side);
-        EXPECT_EQ(ico[entry + 1], side);
+        EXPECT_EQ(ico[entry + 1], ico[entry]);
         EXPECT_EQ(le(ico, entry + 6, 2), 32u);
         const std::uint32_t size = le(ico, entry + 8, 4), offset = le(ico, entry + 12, 4);
         ASSERT_LE(std::size_t(offset) + size, ico.size());
         // BMP-in-ICO: the header counts the colour image and the AND mask together.
         EXPECT_EQ(le(ico, offset, 4), 40u);
+        EXPECT_EQ(le(ico, offset + 4, 4), std::uint32_t(side));
         EXPECT_EQ(le(ico, offset + 8, 4), 2u * side);
         const std::uint32_t mask_row = (side + 31) / 32 * 4;
-        EXPECT_EQ(size, 40u + 4u * side * side + mask_row * side);
+        ASSERT_EQ(size, 40u + 4u * side * side + mask_row * side);
+        // Rows are stored bottom-up, BGRA.
+        const auto alpha = [&](int x, int y) {
+            return ico[offset + 40 + (std::size_t(side - 1 - y) * side + x) * 4 + 3];
+        };
+        EXPECT_EQ(alpha(0, 0), 0) << side;
+        EXPECT_EQ(alpha(side - 1, side - 1), 0) << side;
+        EXPECT_EQ(alpha(side / 2, side / 2), 255) << side;
+        int partial = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) partial += alpha(x, y) > 0 && alpha(x, y) < 255;
+        }
+        const double rim = 3.14159 * side;  // the outline's length in pixels
+        EXPECT_GT(partial, 0.5 * rim) << side << " px: the outline is not anti-aliased";
+        EXPECT_LT(partial, 1.6 * rim)
+            << side << " px: the outline is several pixels wide (stretched or blurred)";
     }
-    EXPECT_EQ(sizes, (std::vector<int>{16, 32}));
+    EXPECT_EQ(sizes, std::vector<int>(std::begin(builtin::kProgramIconSizes),
+                                      std::end(builtin::kProgramIconSizes)));
+    EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
 }
 
 TEST(BuiltinPictures, EmbeddedBytesMatchTheGeneratedFiles) {

@@ -49,7 +49,7 @@ TEST(DockStep, FollowsTheEdgeRules) {
         {"one past them does not", -10, 300, {155, 464}, {-162, 300}},
     };
     for (const auto& c : cases) {
-        const Point to = dock_step({c.left, c.top, 164, 164}, 1024, 768, c.mouse);
+        const Point to = dock_step({c.left, c.top, 164, 164}, {0, 0, 1024, 768}, {}, c.mouse);
         EXPECT_EQ(to, c.to) << c.what;
     }
 }

@@ -86,8 +86,8 @@ TEST_F(SettingsDialogTest, FrameFollowsThePage) {
     EXPECT_EQ(f.control(settings::kOk).rect.top, 242 + 9);
     app->open_settings(3);
     EXPECT_EQ(f.control(settings::kApply).rect.top, 200 + 9);
-    EXPECT_EQ(platform.window_rect(f.window()).height, 240);
-    EXPECT_EQ(platform.window_rect(f.window()).width, 375);
+    EXPECT_EQ(platform.window_rect(f.window()).height, 240 + f.fit().growth.height);
+    EXPECT_EQ(platform.window_rect(f.window()).width, 375 + f.fit().growth.width);
 }
 
 TEST_F(SettingsDialogTest, ReminderPageLoadsEveryControlAndShowsTheCurrentTime) {

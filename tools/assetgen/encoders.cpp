@@ -69,7 +69,7 @@ Bytes encode_ico(const std::vector<RgbaImage>& images) {
     for (const RgbaImage& img : images) {
         const std::uint32_t mask_row = ((std::uint32_t(img.width) + 31) / 32) * 4;
         const std::uint32_t size = kInfoSize + 4u * img.width * img.height + mask_row * img.height;
-        out.push_back(std::uint8_t(img.width));  // 256 would be written as 0; ours are small
+        out.push_back(std::uint8_t(img.width));  // 256 is written as 0
         out.push_back(std::uint8_t(img.height));
         out.push_back(0);  // no palette
         out.push_back(0);

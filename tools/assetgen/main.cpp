@@ -8,6 +8,7 @@
 #include <iostream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "buttons/icon_store.h"
 #include "default_config.h"
@@ -16,6 +17,7 @@
 #include "pictures.h"
 #include "preset_strip.h"
 #include "shipped_store.h"
+#include "ui/builtin_assets.h"
 
 namespace fs = std::filesystem;
 using namespace horalune::assets;
@@ -23,6 +25,14 @@ using namespace horalune::assets;
 namespace {
 
 constexpr int kJpegQuality = 85;
+
+// Every size the shell asks for from 100 % to 200 % (small icons 16-32, large 32-64) and the
+// large view's 256, each drawn at its own size.
+std::vector<RgbaImage> program_icons() {
+    std::vector<RgbaImage> icons;
+    for (const int size : horalune::builtin::kProgramIconSizes) icons.push_back(clock_icon(size));
+    return icons;
+}
 
 void write_file(const fs::path& path, const std::string& data) {
     // Write beside and rename, so an interrupted build never leaves half a file behind.
@@ -59,7 +69,7 @@ int main(int argc, char** argv) {
             {"background1_jpg", background1},
             {"background2_jpg", background2},
             {"heart_bmp", encode_bmp24(heart())},
-            {"program_icon_ico", encode_ico({clock_icon(16), clock_icon(32)})},
+            {"program_icon_ico", encode_ico(program_icons())},
         };
         const char* const names[] = {"mask.bmp", "background1.jpg", "background2.jpg", "heart.bmp",
                                      "horalune.ico"};

@@ -121,6 +121,14 @@ class HeadlessPlatform : public Platform {
     void answer_next_font(std::optional<FontSpec> font) { font_answers_.push_back(font); }
     void answer_next_input(std::optional<std::string> text) { input_answers_.push_back(text); }
     void set_screen(Rect screen) { screen_ = screen; }
+    // The monitors (the primary one first); without any, the screen is the one monitor.
+    // set_monitors arranges them quietly, change_display as the user would: the program hears
+    // of it.
+    void set_monitors(std::vector<Rect> monitors) { monitors_ = std::move(monitors); }
+    void change_display(std::vector<Rect> monitors) {
+        monitors_ = std::move(monitors);
+        if (sink_) sink_->on_display_changed();
+    }
     void set_cursor(Point at) { cursor_ = at; }
     void set_nt_family(bool nt) { nt_family_ = nt; }
     void set_file_icon(const std::string& path, Image icon) { file_icons_[path] = std::move(icon); }
@@ -215,7 +223,11 @@ class HeadlessPlatform : public Platform {
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
+    Size measure_text(WindowId window, const ControlSpec& control) override;
     Rect screen_rect() override { return screen_; }
+    std::vector<Rect> monitor_rects() override {
+        return monitors_.empty() ? std::vector<Rect>{screen_} : monitors_;
+    }
     Point cursor_pos() override { return cursor_; }
     bool is_nt_family() override { return nt_family_; }
     Image file_icon(const std::string& path) override;
@@ -309,6 +321,7 @@ class HeadlessPlatform : public Platform {
     std::vector<std::optional<int>> colour_answers_;
     std::vector<std::optional<FontSpec>> font_answers_;
     Rect screen_{0, 0, 1024, 768};
+    std::vector<Rect> monitors_;
     Point cursor_{512, 384};
     bool nt_family_ = true;
     std::map<std::string, Image> file_icons_;

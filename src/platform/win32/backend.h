@@ -122,10 +122,12 @@ class Win32Platform final : public Platform {
     std::optional<std::string> input_box(WindowId owner, const std::string& prompt,
                                          const std::string& title,
                                          const std::string& initial) override;
+    Size measure_text(WindowId window, const ControlSpec& control) override;
     Rect screen_rect() override;
     Point cursor_pos() override;
     bool is_nt_family() override;
     Image file_icon(const std::string& path) override;
+    std::vector<Rect> monitor_rects() override;
 
     // For the window procedure.
     EventSink* sink() const { return sink_; }
@@ -135,8 +137,11 @@ class Win32Platform final : public Platform {
     bool owns(HWND hwnd) const;
     // The native window is gone (WM_NCDESTROY): drop our record of it.
     void forget(WindowId window);
-    // The small program icon for the tray; null when the executable has none.
+    // The small program icon for the tray at the size the shell asks for now; null when the
+    // executable has none.
     HICON tray_icon();
+    // Shows the window's tray icon again when the shell's icon size changed (a new DPI).
+    void refresh_tray_icon(NativeWindow& window);
 
     // A message box, common dialog or input box of the desktop's own is open while this lives.
     class DialogOpen {
@@ -165,7 +170,7 @@ class Win32Platform final : public Platform {
     EventSink* sink_ = nullptr;
     SoundPlayer sound_;
     OwnedIcon tray_icon_;
-    bool tray_icon_loaded_ = false;
+    int tray_icon_size_ = 0;  // the side of tray_icon_; 0 before the first load
 };
 
 // The window procedure of every top-level window (event_loop.cpp).
@@ -187,6 +192,9 @@ bool handle_tray_message(NativeWindow& window, UINT message, WPARAM wparam, LPAR
                          LRESULT& result);
 // Takes the window's tray icon away; the window is going (shell_tray.cpp).
 void remove_tray(NativeWindow& window);
+// A monitor was added or removed, or a resolution changed: WM_DISPLAYCHANGE (monitors.cpp).
+bool handle_display_message(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam,
+                            LRESULT& result);
 // WM_CANCELMODE while the window's popup menu has just opened: true when the menu stays open
 // (shell_menu.cpp).
 bool keep_menu_open(NativeWindow& window);

@@ -87,28 +87,6 @@ bool has_tick(ControlType type) {
     return type == ControlType::check_box || type == ControlType::radio;
 }
 
-// Null when the stock dialog font serves as it is.
-HFONT make_font(const FontSpec& request, bool underline) {
-    if (request.face.empty() && request.height <= 0 && !request.bold && !underline) return nullptr;
-    LOGFONTW font{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-    if (!request.face.empty()) {
-        const std::wstring face = widen(request.face);
-        const std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
-        std::fill(std::begin(font.lfFaceName), std::end(font.lfFaceName), L'\0');
-        std::copy_n(face.begin(), n, font.lfFaceName);
-        // Without the Chinese character set the face is matched to a Western font.
-        font.lfCharSet = request.face == "宋体" ? GB2312_CHARSET : DEFAULT_CHARSET;
-    }
-    if (request.height > 0) {
-        font.lfHeight = -request.height;  // negative: the character height, not the cell's
-        font.lfWidth = 0;
-    }
-    if (request.bold) font.lfWeight = FW_BOLD;
-    font.lfUnderline = underline ? TRUE : FALSE;
-    return CreateFontIndirectW(&font);
-}
-
 // A themed tab control draws its page in the theme's colour (white under Wine), unlike the
 // dialog face that the controls on it show. Without uxtheme there is no theme to take away.
 void take_theme_away(HWND control) {
@@ -331,6 +309,27 @@ void show_state(NativeControl& control, const ControlSpec& state) {
 }
 
 }  // namespace
+
+HFONT make_font(const FontSpec& request, bool underline) {
+    if (request.face.empty() && request.height <= 0 && !request.bold && !underline) return nullptr;
+    LOGFONTW font{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    if (!request.face.empty()) {
+        const std::wstring face = widen(request.face);
+        const std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
+        std::fill(std::begin(font.lfFaceName), std::end(font.lfFaceName), L'\0');
+        std::copy_n(face.begin(), n, font.lfFaceName);
+        // Without the Chinese character set the face is matched to a Western font.
+        font.lfCharSet = request.face == "宋体" ? GB2312_CHARSET : DEFAULT_CHARSET;
+    }
+    if (request.height > 0) {
+        font.lfHeight = -request.height;  // negative: the character height, not the cell's
+        font.lfWidth = 0;
+    }
+    if (request.bold) font.lfWeight = FW_BOLD;
+    font.lfUnderline = underline ? TRUE : FALSE;
+    return CreateFontIndirectW(&font);
+}
 
 NativeControl* control_of(NativeWindow& window, int id) {
     if (id < 1 || id > static_cast<int>(window.controls.size())) return nullptr;

@@ -26,7 +26,8 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
     if (window == nullptr) return DefWindowProcW(hwnd, message, wparam, lparam);
     LRESULT result = 0;
     if (handle_control_message(*window, message, wparam, lparam, result) ||
-        handle_tray_message(*window, message, wparam, lparam, result)) {
+        handle_tray_message(*window, message, wparam, lparam, result) ||
+        handle_display_message(*window, message, wparam, lparam, result)) {
         return result;
     }
     // The sink may destroy this window; after a call into it only the locals are safe.

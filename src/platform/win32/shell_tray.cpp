@@ -7,6 +7,7 @@
 // clang-format on
 
 #include <algorithm>
+#include <string>
 
 #include "platform/win32/backend.h"
 #include "platform/win32/trace.h"
@@ -37,6 +38,51 @@ void copy_tip(wchar_t (&field)[N], const std::wstring& tip) {
     field[n] = L'\0';
 }
 
+// Newer systems' functions, looked up so the program still starts where they are missing.
+template <typename Function>
+Function look_up(const wchar_t* dll, const char* name) {
+    HMODULE module = GetModuleHandleW(dll);
+    if (module == nullptr) module = LoadLibraryW(dll);
+    if (module == nullptr) return nullptr;
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+// The scale the shell draws the notification area at: the system's.
+UINT system_dpi() {
+    static const auto get_dpi_for_system =
+        look_up<UINT(WINAPI*)()>(L"user32.dll", "GetDpiForSystem");
+    if (get_dpi_for_system != nullptr) return get_dpi_for_system();
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen != nullptr) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
+}
+
+// The side of a small icon as the shell asks for it now (16 at 100 %, 24 at 150 %, ...).
+int small_icon_size() {
+    static const auto metrics_for_dpi =
+        look_up<int(WINAPI*)(int, UINT)>(L"user32.dll", "GetSystemMetricsForDpi");
+    const int size = metrics_for_dpi != nullptr ? metrics_for_dpi(SM_CXSMICON, system_dpi())
+                                                : GetSystemMetrics(SM_CXSMICON);
+    return size > 0 ? size : 16;
+}
+
+// The program icon at that size: the image of that size from the icon, or the next larger one
+// scaled down (never a smaller one blown up) where the system can.
+HICON load_program_icon(int size) {
+    static const auto load_with_scale_down =
+        look_up<HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*)>(L"comctl32.dll",
+                                                                       "LoadIconWithScaleDown");
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    HICON icon = nullptr;
+    if (load_with_scale_down != nullptr &&
+        SUCCEEDED(load_with_scale_down(program, MAKEINTRESOURCEW(1), size, size, &icon))) {
+        return icon;
+    }
+    return static_cast<HICON>(
+        LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+}
+
 enum class TrayResult { updated, added, failed };
 
 TrayResult show_tray(NativeWindow& window, HICON icon) {
@@ -53,12 +99,18 @@ TrayResult show_tray(NativeWindow& window, HICON icon) {
 }  // namespace
 
 HICON Win32Platform::tray_icon() {
-    if (!tray_icon_loaded_) {
-        tray_icon_loaded_ = true;
-        tray_icon_.reset(static_cast<HICON>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    const int size = small_icon_size();
+    if (size != tray_icon_size_) {
+        tray_icon_size_ = size;
+        tray_icon_.reset(load_program_icon(size));
+        trace("tray icon " + std::to_string(size) + " px" + (tray_icon_ ? "" : ": none"));
     }
     return tray_icon_.get();
+}
+
+void Win32Platform::refresh_tray_icon(NativeWindow& window) {
+    if (!window.tray_tip || small_icon_size() == tray_icon_size_) return;
+    show_tray(window, tray_icon());
 }
 
 void Win32Platform::set_tray_icon(WindowId owner, const std::string& tip) {

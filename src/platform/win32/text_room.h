@@ -1,0 +1,14 @@
+// The room a native control needs to show its whole text, measured with the font selected into
+// a device context: shared by measure_text and the checks that look at real controls.
+// Needs <windows.h> before it, as backend.h brings.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace horalune::win32 {
+
+// In device pixels, for the font selected into `dc`. See Platform::measure_text for what is
+// asked of each kind of control; `control.rect` is in device pixels too.
+Size text_room(HDC dc, const ControlSpec& control);
+
+}  // namespace horalune::win32
