@@ -1,7 +1,8 @@
 // The room a native control needs to show its whole text, measured with the font selected into
 // a device context: shared by measure_text and the checks that look at real controls.
-// Needs <windows.h> before it, as backend.h brings.
 #pragma once
+
+#include <windows.h>
 
 #include "platform/platform.h"
 
