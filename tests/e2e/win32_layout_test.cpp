@@ -43,7 +43,7 @@ std::wstring class_of(HWND hwnd) {
 std::string text_of(HWND hwnd) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), int(text.size()))));
-    return win32::narrow(text);
+    return narrow(text);
 }
 
 std::vector<std::string> items_of(HWND hwnd, UINT count, UINT length, UINT get) {
@@ -53,7 +53,7 @@ std::vector<std::string> items_of(HWND hwnd, UINT count, UINT length, UINT get) 
         std::wstring item(static_cast<std::size_t>(SendMessageW(hwnd, length, i, 0)) + 1, L'\0');
         const auto got = SendMessageW(hwnd, get, i, reinterpret_cast<LPARAM>(item.data()));
         item.resize(static_cast<std::size_t>(std::max<LRESULT>(got, 0)));
-        items.push_back(win32::narrow(item));
+        items.push_back(narrow(item));
     }
     return items;
 }
@@ -130,7 +130,7 @@ std::vector<testing::ShownControl> shown_controls(HWND window) {
             SelectObject(dc, old);
             ReleaseDC(child, dc);
         }
-        out.push_back({win32::narrow(class_of(child)) + " \"" + spec.caption + "\"", spec.type,
+        out.push_back({narrow(class_of(child)) + " \"" + spec.caption + "\"", spec.type,
                        spec.rect, room, blanks_from, blanks_to});
     }
     return out;

@@ -70,7 +70,9 @@ Size text_room(HDC dc, const ControlSpec& c) {
         case ControlType::group_box:
             return {extent(dc, c.caption, DT_SINGLELINE).width + 2 * kGroupIndent, line};
         case ControlType::drop_list:
-            return {widest(dc, c.items) + 2 * kItemMargin + edge + scroll, line + 2 * edge_y + 2};
+            // The closed field's height is set by the system from the font, whatever box it
+            // was given; only the text and the field's own edges are asked for here.
+            return {widest(dc, c.items) + 2 * kItemMargin + edge + scroll, line + edge_y};
         case ControlType::list_box:
             return {widest(dc, c.items) + 2 * kItemMargin + edge + scroll, line + edge_y};
         case ControlType::check_list:
