@@ -60,7 +60,7 @@ write_config "[定时提醒]
 是否文字提醒=真
 提醒文字=Horalune e2e reminder"
 start_clock
-popup=$(wait_window_of_size 208 117 60) || e2e_fail "the reminder popup did not open"
+popup=$(wait_window_of_designed_size 208 117 60) || e2e_fail "the reminder popup did not open"
 sleep 1
 shot reminder-popup
 eval "$(xdotool getwindowgeometry --shell "$popup")"
@@ -93,7 +93,7 @@ echo "snooze: 提醒时间 now $stored, expected from $(clock_text "$earliest") 
 got=$(seconds_of_day "$stored")
 [ $(((got - earliest + 86400) % 86400)) -le $(((latest - earliest + 86400) % 86400)) ] ||
     e2e_fail "the snooze stored $stored"
-window_of_size 208 117 >/dev/null && e2e_fail "the popup stayed open after the snooze"
+window_of_designed_size 208 117 >/dev/null && e2e_fail "the popup stayed open after the snooze"
 echo "ok: the snooze stored the new time and text and closed the popup"
 
 # 3. A timed log-off a few seconds ahead: the countdown prompt, then the session ends.
@@ -106,7 +106,7 @@ write_config "[定时关机]
 是否倒计时=真
 倒计时间=8"
 start_clock
-prompt=$(wait_window_of_size 207 191 60) || e2e_fail "the countdown prompt did not open"
+prompt=$(wait_window_of_designed_size 207 191 60) || e2e_fail "the countdown prompt did not open"
 sleep 2.5
 shot countdown
 echo "ok: the countdown prompt opened ($shots/countdown.png)"

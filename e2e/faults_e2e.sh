@@ -24,7 +24,7 @@ snooze_with_keys() {  # $1: name, $2: keys, $3: minutes
 提醒文字=faults e2e"
     start_clock
     local popup
-    popup=$(wait_window_of_size 208 117 40) || e2e_fail "$1: the reminder popup did not open"
+    popup=$(wait_window_of_designed_size 208 117 40) || e2e_fail "$1: the reminder popup did not open"
     sleep 1
     eval "$(xdotool getwindowgeometry --shell "$popup")"
     xdotool mousemove $((X + 50)) $((Y + 100)) click 1
@@ -50,7 +50,7 @@ snooze_with_keys() {  # $1: name, $2: keys, $3: minutes
     got=$(seconds_of_day "$stored")
     [ $(((got - earliest + 86400) % 86400)) -le $(((latest - earliest + 86400) % 86400)) ] ||
         e2e_fail "$1: the snooze stored $stored, not $3 minutes on ($shots/snooze-$1-highlight.png)"
-    window_of_size 208 117 >/dev/null && e2e_fail "$1: the popup stayed open after the snooze"
+    window_of_designed_size 208 117 >/dev/null && e2e_fail "$1: the popup stayed open after the snooze"
     echo "ok: $1 in the dropped list snoozed $3 minutes"
 }
 clock_pid=

@@ -150,6 +150,26 @@ window_of_size() {
     done
     return 1
 }
+# A window at least $1 x $2 and at most a quarter larger each way: a designed window that the
+# layout may have widened to fit its texts in the fonts at hand.
+window_of_designed_size() {
+    for w in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+        if [ "$WIDTH" -ge "$1" ] && [ "$WIDTH" -le $(($1 * 5 / 4)) ] &&
+            [ "$HEIGHT" -ge "$2" ] && [ "$HEIGHT" -le $(($2 * 5 / 4)) ]; then
+            echo "$w"
+            return 0
+        fi
+    done
+    return 1
+}
+wait_window_of_designed_size() {
+    for _ in $(seq $(($3 * 5))); do
+        window_of_designed_size "$1" "$2" && return 0
+        sleep 0.2
+    done
+    return 1
+}
 wait_window_of_size() {
     for _ in $(seq $(($3 * 5))); do
         window_of_size "$1" "$2" && return 0

@@ -24,7 +24,7 @@ bool tooltip_class_ready() {
     return ready;
 }
 
-// The size of the tool record comctl32 5 knows: no manifest asks for version 6.
+// The tool record of comctl32 5, which version 6 (asked for by the manifest) also accepts.
 TTTOOLINFOW tool_of(HWND owner, const Rect& area, std::wstring& text) {
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
