@@ -7,6 +7,7 @@
 // clang-format on
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "platform/win32/backend.h"
@@ -70,10 +71,17 @@ int small_icon_size() {
 // The program icon at that size: the image of that size from the icon, or the next larger one
 // scaled down (never a smaller one blown up) where the system can.
 HICON load_program_icon(int size) {
+    const HINSTANCE program = GetModuleHandleW(nullptr);
+    // The program icon holds these sizes drawn for themselves; user32 loads them as they are.
+    // Only another size needs comctl32's scaling down, which costs its mapping at start.
+    constexpr int kDrawnSizes[] = {16, 20, 24, 32, 40, 48, 64, 256};
+    if (std::find(std::begin(kDrawnSizes), std::end(kDrawnSizes), size) != std::end(kDrawnSizes)) {
+        return static_cast<HICON>(
+            LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    }
     static const auto load_with_scale_down =
         look_up<HRESULT(WINAPI*)(HINSTANCE, PCWSTR, int, int, HICON*)>(L"comctl32.dll",
                                                                        "LoadIconWithScaleDown");
-    const HINSTANCE program = GetModuleHandleW(nullptr);
     HICON icon = nullptr;
     if (load_with_scale_down != nullptr &&
         SUCCEEDED(load_with_scale_down(program, MAKEINTRESOURCEW(1), size, size, &icon))) {
