@@ -59,42 +59,42 @@ std::vector<std::string> items_of(HWND hwnd, UINT count, UINT length, UINT get) 
 }
 
 // What the native control is, read back from the control itself; false for what shows no text.
-bool read_back(HWND hwnd, ControlSpec& spec) {
+bool read_back(HWND hwnd, ControlSpec& state) {
     const std::wstring cls = class_of(hwnd);
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
-    spec.caption = text_of(hwnd);
+    state.caption = text_of(hwnd);
     if (_wcsicmp(cls.c_str(), L"Static") == 0) {
         if ((style & SS_TYPEMASK) == SS_OWNERDRAW) return false;  // a picture
-        spec.type = ControlType::label;
+        state.type = ControlType::label;
     } else if (_wcsicmp(cls.c_str(), L"Button") == 0) {
         switch (style & BS_TYPEMASK) {
             case BS_OWNERDRAW:
                 return false;  // a colour swatch
             case BS_GROUPBOX:
-                spec.type = ControlType::group_box;
+                state.type = ControlType::group_box;
                 break;
             case BS_AUTOCHECKBOX:
             case BS_CHECKBOX:
-                spec.type = ControlType::check_box;
+                state.type = ControlType::check_box;
                 break;
             case BS_RADIOBUTTON:
             case BS_AUTORADIOBUTTON:
-                spec.type = ControlType::radio;
+                state.type = ControlType::radio;
                 break;
             default:
-                spec.type = ControlType::button;
+                state.type = ControlType::button;
         }
     } else if (_wcsicmp(cls.c_str(), L"Edit") == 0) {
-        spec.type = ControlType::edit;
-        spec.multiline = (style & ES_MULTILINE) != 0;
+        state.type = ControlType::edit;
+        state.multiline = (style & ES_MULTILINE) != 0;
     } else if (_wcsicmp(cls.c_str(), L"ComboBox") == 0) {
-        spec.type = ControlType::drop_list;
-        spec.items = items_of(hwnd, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
+        state.type = ControlType::drop_list;
+        state.items = items_of(hwnd, CB_GETCOUNT, CB_GETLBTEXTLEN, CB_GETLBTEXT);
     } else if (_wcsicmp(cls.c_str(), L"ListBox") == 0) {
-        spec.type = (style & LBS_OWNERDRAWFIXED) ? ControlType::check_list : ControlType::list_box;
-        spec.items = items_of(hwnd, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
+        state.type = (style & LBS_OWNERDRAWFIXED) ? ControlType::check_list : ControlType::list_box;
+        state.items = items_of(hwnd, LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT);
     } else {
-        spec.type = ControlType::tab;  // its headers are laid out by the control itself
+        state.type = ControlType::tab;  // its headers are laid out by the control itself
     }
     return true;
 }
@@ -109,29 +109,29 @@ std::vector<testing::ShownControl> shown_controls(HWND window) {
         RECT box{};
         GetWindowRect(child, &box);
         MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&box), 2);
-        ControlSpec spec;
-        spec.rect = {box.left, box.top, box.right - box.left, box.bottom - box.top};
+        ControlSpec state;
+        state.rect = {box.left, box.top, box.right - box.left, box.bottom - box.top};
         Size room{};
         int blanks_from = 0;
         int blanks_to = 0;
-        if (read_back(child, spec)) {
+        if (read_back(child, state)) {
             const HDC dc = GetDC(child);
             auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0));
             if (font == nullptr) font = GetStockObject(SYSTEM_FONT);
             const HGDIOBJ old = SelectObject(dc, font);
-            room = win32::text_room(dc, spec);
-            if (const auto run = blank_run(spec.caption)) {
-                ControlSpec part = spec;
+            room = win32::text_room(dc, state);
+            if (const auto run = blank_run(state.caption)) {
+                ControlSpec part = state;
                 part.caption = run->before;
-                blanks_from = spec.rect.left + win32::text_room(dc, part).width;
+                blanks_from = state.rect.left + win32::text_room(dc, part).width;
                 part.caption = run->through;
-                blanks_to = spec.rect.left + win32::text_room(dc, part).width;
+                blanks_to = state.rect.left + win32::text_room(dc, part).width;
             }
             SelectObject(dc, old);
             ReleaseDC(child, dc);
         }
-        out.push_back({narrow(class_of(child)) + " \"" + spec.caption + "\"", spec.type,
-                       spec.rect, room, blanks_from, blanks_to});
+        out.push_back({narrow(class_of(child)) + " \"" + state.caption + "\"", state.type,
+                       state.rect, room, blanks_from, blanks_to});
     }
     return out;
 }

@@ -35,15 +35,15 @@ std::vector<testing::ShownControl> seen(HeadlessPlatform& platform, const Form& 
     for (const Control& c : form.controls()) {
         if (c.native_id == 0) continue;
         if (c.tag.empty() ? !c.visible : c.tag != page) continue;
-        const ControlSpec& spec = shown(platform, form, c.name);
-        testing::ShownControl seen{c.name + " \"" + c.caption + "\"", spec.type, spec.rect,
-                                   platform.measure_text(form.window(), spec)};
-        if (const auto run = blank_run(spec.caption)) {
-            ControlSpec part = spec;
+        const ControlSpec& state = shown(platform, form, c.name);
+        testing::ShownControl seen{c.name + " \"" + c.caption + "\"", state.type, state.rect,
+                                   platform.measure_text(form.window(), state)};
+        if (const auto run = blank_run(state.caption)) {
+            ControlSpec part = state;
             part.caption = run->before;
-            seen.blanks_from = spec.rect.left + platform.measure_text(form.window(), part).width;
+            seen.blanks_from = state.rect.left + platform.measure_text(form.window(), part).width;
             part.caption = run->through;
-            seen.blanks_to = spec.rect.left + platform.measure_text(form.window(), part).width;
+            seen.blanks_to = state.rect.left + platform.measure_text(form.window(), part).width;
         }
         out.push_back(seen);
     }
