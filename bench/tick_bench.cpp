@@ -16,8 +16,6 @@
 #include "platform/files.h"
 #include "platform/headless/headless_platform.h"
 #include "support/temp_dir.h"
-#include "ui/resample.h"
-#include "ui/scale.h"
 
 namespace horalune {
 namespace {
@@ -113,15 +111,15 @@ BENCHMARK(BM_SettingsLookUnchanged)->Arg(0)->Arg(20 << 20)->Unit(benchmark::kMic
 void BM_FaceRedraw(benchmark::State& state) {
     const int dpi = static_cast<int>(state.range(0));
     HeadlessPlatform platform;
-    const int side = scaled(164, dpi);
-    Canvas canvas(side, side);
-    canvas.set_background_picture(resample(builtin_background(1), side, side));
+    Canvas canvas(164, 164);
+    canvas.set_dpi(dpi);
+    canvas.set_background_picture(builtin_background(1));
     const std::array<std::int32_t, 3> length{45, 33, 33}, colour{0, 0x800000, 0xFF}, width{3, 2, 1};
     int second = 0;
     for (auto _ : state) {
         platform.set_now({2026, 12, 8, 10, 8, second, 0, 2});
         second = (second + 1) % 60;
-        redraw_face(canvas, {length, colour, width}, platform, dpi);
+        redraw_face(canvas, {length, colour, width}, platform);
         benchmark::DoNotOptimize(canvas.image().pixels.data());
     }
 }

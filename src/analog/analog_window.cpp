@@ -2,9 +2,12 @@
 
 #include <cstring>
 
+#include "platform/dpi.h"
 #include "platform/rect_math.h"
 #include "ui/builtin_assets.h"
+#include "ui/clock_art.h"
 #include "ui/picture.h"
+#include "ui/resample.h"
 
 namespace horalune {
 
@@ -62,6 +65,11 @@ void draw_keyed(Image& target, const Image& picture, int left, int top, const Re
     }
 }
 
+// A button's picture at the device's size for the dpi.
+Image button_picture_at(const Image& stored, int dpi) {
+    return resample(stored, scaled(stored.width, dpi), scaled(stored.height, dpi));
+}
+
 }  // namespace
 
 const WindowDesign& analog_window_design() {
@@ -76,6 +84,38 @@ AnalogWindow::AnalogWindow(Platform& platform)
     heart_ = decode_picture(builtin::heart_bmp()).value_or(Image());
     // The caption carries the CD tray flag; it starts empty at every run.
     form_.set_caption("");
+    set_dpi(platform.window_dpi(form_.window()));
+}
+
+void AnalogWindow::set_dpi(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    // At 100 % the shipped pictures are used as they are; at any other scale they are drawn.
+    if (dpi == kLogicalDpi) {
+        mask_ = decode_picture(builtin::window_mask_bmp()).value_or(Image());
+        heart_ = decode_picture(builtin::heart_bmp()).value_or(Image());
+    } else {
+        mask_ = draw_window_mask(dpi);
+        heart_ = draw_heart(dpi);
+    }
+    face_.set_dpi(dpi);
+    for (Button& b : buttons_) scale_button_pictures(b);
+    all_changed_ = true;
+}
+
+void AnalogWindow::scale_button_pictures(Button& button) const {
+    const auto at_dpi = [this](const std::optional<Image>& stored) -> std::optional<Image> {
+        if (!stored || dpi_ == kLogicalDpi) return std::nullopt;
+        return button_picture_at(*stored, dpi_);
+    };
+    button.face_shown = at_dpi(button.face);
+    button.icon_shown = at_dpi(button.icon);
+}
+
+Rect AnalogWindow::button_area(int n) const {
+    const Rect& r = button_control(n).rect;
+    return {scaled(r.left, dpi_), scaled(r.top, dpi_), scaled(r.width, dpi_),
+            scaled(r.height, dpi_)};
 }
 
 const Control& AnalogWindow::button_control(int n) const {
@@ -89,7 +129,8 @@ bool inside(const Rect& r, int x, int y) {
 }  // namespace
 
 AnalogHit AnalogWindow::hit_test(int x, int y) const {
-    if (!mask_.empty() && (!mask_.contains(x, y) || is_white(mask_.at(x, y)))) return {};
+    const int mx = scaled(x, dpi_), my = scaled(y, dpi_);
+    if (!mask_.empty() && (!mask_.contains(mx, my) || is_white(mask_.at(mx, my)))) return {};
     for (int n = 1; n <= kButtonCount; ++n) {
         const Control& b = button_control(n);
         if (b.visible && inside(b.rect, x, y)) return {AnalogHit::Kind::button, n};
@@ -102,11 +143,13 @@ AnalogHit AnalogWindow::hit_test(int x, int y) const {
 
 void AnalogWindow::set_button_face(int n, std::optional<Image> picture) {
     buttons_[n - 1].face = std::move(picture);
+    scale_button_pictures(buttons_[n - 1]);
     all_changed_ = true;
 }
 
 void AnalogWindow::set_button_icon(int n, std::optional<Image> picture) {
     buttons_[n - 1].icon = std::move(picture);
+    scale_button_pictures(buttons_[n - 1]);
     all_changed_ = true;
 }
 
@@ -175,7 +218,8 @@ AnalogWindow::Shown AnalogWindow::shown_now() const {
     now.hovered = hovered_;
     const Control& heart = form_.control(kHeart);
     now.heart = heart.visible && !heart_.empty();
-    now.heart_rect = {heart.rect.left, heart.rect.top, heart_.width, heart_.height};
+    now.heart_rect = {scaled(heart.rect.left, dpi_), scaled(heart.rect.top, dpi_), heart_.width,
+                      heart_.height};
     return now;
 }
 
@@ -188,7 +232,6 @@ void AnalogWindow::refresh() {
     if (all) {
         changed = whole;
     } else {
-        const auto button_area = [this](int n) { return button_control(n).rect; };
         for (int n = 1; n <= kButtonCount; ++n) {
             if (now.buttons[n - 1] != shown_.buttons[n - 1])
                 changed = united(changed, button_area(n));
@@ -224,8 +267,12 @@ void AnalogWindow::compose(const Rect& area) {
     for (int n = 1; n <= kButtonCount; ++n) {
         const Control& c = button_control(n);
         const Button& b = buttons_[n - 1];
-        const std::optional<Image>& shown = n == hovered_ && b.icon ? b.icon : b.face;
-        if (c.visible && shown) draw_keyed(picture_, *shown, c.rect.left, c.rect.top, area);
+        const bool icon = n == hovered_ && b.icon;
+        const std::optional<Image>& stored = icon ? b.icon : b.face;
+        const std::optional<Image>& at_dpi = icon ? b.icon_shown : b.face_shown;
+        const std::optional<Image>& shown = at_dpi ? at_dpi : stored;
+        const Rect place = button_area(n);
+        if (c.visible && shown) draw_keyed(picture_, *shown, place.left, place.top, area);
     }
     if (shown_.heart) {
         draw_keyed(picture_, heart_, shown_.heart_rect.left, shown_.heart_rect.top, area);

@@ -58,7 +58,14 @@ class AnalogWindow {
 
     Form& form() { return form_; }
     Canvas& face() { return face_; }
+    // The window's shape at the device's size.
     const Image& mask() const { return mask_; }
+
+    // Draws at this dpi from now on (96 = 100 %): the mask, the heart, the face and the buttons'
+    // pictures are made at the device's size, the designed geometry stays logical. Follows the
+    // window's dpi when made.
+    void set_dpi(int dpi);
+    int dpi() const { return dpi_; }
 
     // Sizes the window to the face picture box and cuts it to the mask.
     void fit_to_face();
@@ -73,6 +80,7 @@ class AnalogWindow {
   private:
     struct Button {
         std::optional<Image> face, icon;
+        std::optional<Image> face_shown, icon_shown;  // at the device's size
         ButtonHandler click, right_button;
         std::string tooltip;
     };
@@ -86,16 +94,20 @@ class AnalogWindow {
     };
     Shown shown_now() const;
     void compose(const Rect& area);
+    // Button n's box on the device.
+    Rect button_area(int n) const;
+    void scale_button_pictures(Button& button) const;
 
     Form form_;
     Canvas face_;
     std::array<Button, analog_names::kButtonCount> buttons_;
+    int dpi_ = 96;
     int hovered_ = 0;  // 0: none
     int pressed_ = 0;
     Image mask_;
     Image heart_;
     Image picture_;
-    Shown shown_;
+    Shown shown_;              // in device pixels
     bool all_changed_ = true;  // a picture, the window or its size changed: compose it all
 };
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "ui/scale.h"
+#include "platform/dpi.h"
 
 namespace horalune {
 
@@ -46,7 +46,8 @@ Point hand_tip(Point centre, std::int32_t inset, double angle) {
             truncate(centre.y + std::sin(angle) * reach_y)};
 }
 
-void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform, int dpi) {
+void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform) {
+    const int dpi = canvas.dpi();
     const double scale = dpi / 96.0;
     const Point c = face_centre(canvas.width(), canvas.height());
     const auto pen_width = [&](std::size_t i) {

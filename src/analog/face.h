@@ -28,8 +28,8 @@ struct HandSettings {
 };
 
 // Clears the canvas and draws the hour, minute and second hand, then the cap, reading the
-// local time from the platform as each hand is drawn. The canvas is at the device's size for
-// `dpi` (96 = 100 %): hands are drawn there, lengths and widths scaled, not stretched.
-void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform, int dpi = 96);
+// local time from the platform as each hand is drawn. The hands are drawn at the canvas's
+// device size, lengths and widths scaled by its dpi, not stretched.
+void redraw_face(Canvas& canvas, const HandSettings& hands, Platform& platform);
 
 }  // namespace horalune

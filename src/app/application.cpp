@@ -420,6 +420,19 @@ void Application::on_display_changed() {
     if (digital_) keep_on_a_monitor(platform_, digital_->window());
 }
 
+void Application::on_dpi_changed(WindowId window) {
+    const OpenForms::Turn turn(open_forms_);
+    if (analog_ && window == analog_->form().window()) {
+        analog_->set_dpi(platform_.window_dpi(window));
+        analog_->cut_to_mask();
+        analog_->face().clear();
+        if (tick_) tick_->redraw_face();
+        analog_->refresh();
+        return;
+    }
+    open_forms_.route_dpi_change(window);
+}
+
 bool Application::on_close_request(WindowId window) {
     const OpenForms::Turn turn(open_forms_);
     if (dialup_ && window == dialup_->form().window()) {

@@ -76,6 +76,7 @@ class Application : public EventSink, public TickActions {
     void on_control_input(WindowId window, int control, const ControlValue& value) override;
     void on_dialup_status(const std::string& text) override;
     void on_display_changed() override;
+    void on_dpi_changed(WindowId window) override;
 
     // The open windows besides the analog clock, which get their events from here.
     OpenForms& open_forms() { return open_forms_; }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/dpi.h"
+
 namespace horalune {
 
 namespace {
@@ -13,15 +15,6 @@ std::int64_t overlap(const Rect& a, const Rect& b) {
     return w > 0 && h > 0 ? w * h : 0;
 }
 
-// Squared distance between the rectangles; 0 when they touch or overlap.
-std::int64_t distance2(const Rect& a, const Rect& b) {
-    const std::int64_t dx =
-        std::max<std::int64_t>({0, b.left - (a.left + a.width), a.left - (b.left + b.width)});
-    const std::int64_t dy =
-        std::max<std::int64_t>({0, b.top - (a.top + a.height), a.top - (b.top + b.height)});
-    return dx * dx + dy * dy;
-}
-
 int clamp_into(int start, int length, int area_start, int area_length) {
     return std::max(area_start, std::min(start, area_start + area_length - length));
 }
@@ -29,19 +22,7 @@ int clamp_into(int start, int length, int area_start, int area_length) {
 }  // namespace
 
 Rect monitor_of(const std::vector<Rect>& monitors, const Rect& window) {
-    const Rect* best = &monitors.front();
-    std::int64_t best_overlap = overlap(*best, window);
-    for (const Rect& m : monitors) {
-        if (overlap(m, window) > best_overlap) {
-            best = &m;
-            best_overlap = overlap(m, window);
-        }
-    }
-    if (best_overlap > 0) return *best;
-    for (const Rect& m : monitors) {
-        if (distance2(m, window) < distance2(*best, window)) best = &m;
-    }
-    return *best;
+    return monitors[static_cast<std::size_t>(monitor_index(monitors, window))];
 }
 
 bool on_a_monitor(const std::vector<Rect>& monitors, const Rect& window) {

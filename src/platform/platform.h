@@ -168,6 +168,10 @@ class EventSink {
     // The monitors changed: one was added or removed, or a resolution or arrangement changed
     // (see Platform::monitor_rects). May come more than once for one change.
     virtual void on_display_changed() {}
+    // The window's dpi changed (it was moved to a monitor of another scale, or the monitor's
+    // scale changed): the back-end has already scaled its size and its controls; the program
+    // draws its pictures again at the new size and fits its texts to the new fonts.
+    virtual void on_dpi_changed(WindowId /*window*/) {}
 };
 
 // A dial-up connection entry of the system, with the user name stored with it.
@@ -196,6 +200,12 @@ class Platform {
     virtual std::uint64_t uptime_ms() = 0;
 
     // --- windows ----------------------------------------------------------------------------
+    // Every position and size the program gives and gets is logical: a pixel at 96 dpi, the
+    // designed unit. The back-end scales them to the monitor a window is on. Pictures are the
+    // exception: present, present_part and set_window_shape take them at the device's size,
+    // scaled(logical size, window_dpi), so they are drawn sharp at the scale in use.
+    // The dpi of the monitor the window is on (96 = 100 %).
+    virtual int window_dpi(WindowId window) = 0;
     virtual WindowId create_window(const WindowSpec& request) = 0;
     virtual void destroy_window(WindowId window) = 0;
     virtual void show_window(WindowId window, bool visible) = 0;
@@ -263,7 +273,7 @@ class Platform {
     // is asked. 0 where nothing is asked.
     virtual Size measure_text(WindowId window, const ControlSpec& control) = 0;
     // The same as present, when the window already shows a picture of this size and only the
-    // pixels inside `changed` differ from it: the back-end copies and repaints that part only.
+    // pixels inside `changed` (device pixels) differ from it: the back-end copies and repaints that part only.
     virtual void present_part(WindowId window, const Image& content, const Rect& changed) = 0;
 
     // --- timers and the event loop ------------------------------------------------------------

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/dpi.h"
 #include "platform/rect_math.h"
+#include "ui/resample.h"
 
 namespace horalune {
 
@@ -37,7 +39,20 @@ void draw_at(Image& target, const Image& picture, int left, int top) {
 }  // namespace
 
 Canvas::Canvas(int width, int height)
-    : image_(width, height, 0xFFFFFFFFu), changed_{0, 0, width, height} {}
+    : logical_{width, height}, image_(width, height, 0xFFFFFFFFu), changed_{0, 0, width, height} {}
+
+void Canvas::set_dpi(int dpi) {
+    if (dpi == dpi_ || dpi <= 0) return;
+    dpi_ = dpi;
+    image_ = Image(scaled(logical_.width, dpi), scaled(logical_.height, dpi), 0xFFFFFFFFu);
+    background_ = {};
+    background_ready_ = false;
+    layer_ = {};
+    layer_ready_ = false;
+    drawn_ = {};
+    over_layer_ = {};
+    changed_ = {0, 0, image_.width, image_.height};
+}
 
 namespace {
 void copy_part(Image& to, const Image& from, const Rect& part) {
@@ -98,7 +113,13 @@ void Canvas::touched(int left, int top, int right, int bottom) {
 
 void Canvas::paint_picture() {
     if (!picture_ || picture_->empty()) return;
-    const Image& p = *picture_;
+    Image at_dpi;
+    if (dpi_ != kLogicalDpi) {
+        at_dpi = drawn_at_ ? drawn_at_(dpi_)
+                           : resample(*picture_, scaled(picture_->width, dpi_),
+                                      scaled(picture_->height, dpi_));
+    }
+    const Image& p = at_dpi.empty() ? *picture_ : at_dpi;
     switch (static_cast<PictureMode>(mode_)) {
         case PictureMode::tiled:
             for (int top = 0; top < image_.height; top += p.height) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "platform/image.h"
@@ -16,18 +17,29 @@ class Canvas {
     // What a kept layer shows, as its drawer describes it (unused entries 0).
     using LayerKey = std::array<std::int64_t, 10>;
 
+    // A picture drawn afresh at a dpi, instead of resampling the 96-dpi one.
+    using DrawnAt = std::function<Image(int dpi)>;
+
+    // The size in logical pixels; the picture starts at 96 dpi, the same size.
     Canvas(int width, int height);
 
+    // The picture's size on the device: every figure and the background are drawn at it.
     int width() const { return image_.width; }
     int height() const { return image_.height; }
+    int dpi() const { return dpi_; }
+    // Draws at another scale from now on; the background is composed again at the next clear.
+    void set_dpi(int dpi);
     const Image& image() const { return image_; }
 
     void set_background_colour(std::uint32_t argb) {
         background_colour_ = argb;
         background_ready_ = false;
     }
-    void set_background_picture(std::optional<Image> picture) {
+    // The picture at 96 dpi. At another dpi it is resampled to its scaled size, or drawn
+    // afresh by `drawn` when given (the built-in pictures, drawn from code).
+    void set_background_picture(std::optional<Image> picture, DrawnAt drawn = {}) {
         picture_ = std::move(picture);
+        drawn_at_ = std::move(drawn);
         background_ready_ = false;
     }
     const std::optional<Image>& background_picture() const { return picture_; }
@@ -67,7 +79,10 @@ class Canvas {
     void paint_picture();
     void touched(int left, int top, int right, int bottom);  // inclusive pixel bounds
 
+    Size logical_;
+    int dpi_ = 96;
     Image image_;
+    DrawnAt drawn_at_;
     std::uint32_t background_colour_ = 0xFFFFFFFFu;
     std::optional<Image> picture_;
     int mode_ = 0;

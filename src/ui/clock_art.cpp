@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "ui/clock_shape.h"
-#include "ui/scale.h"
+#include "platform/dpi.h"
 
 namespace horalune {
 

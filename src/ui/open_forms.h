@@ -85,6 +85,14 @@ class OpenForms {
         form->apply_input(control, value);
         return true;
     }
+    // The window's scale changed: its texts are fitted to the fonts as they now measure.
+    bool route_dpi_change(WindowId window) {
+        const Turn turn(*this);
+        Form* form = find(window);
+        if (form == nullptr) return false;
+        form->fit_text();
+        return true;
+    }
     bool route_key(WindowId window, int key) {
         const Turn turn(*this);
         Form* form = find(window);

@@ -90,9 +90,9 @@ TEST(FaceRedrawTest, DrawnAtTheDevicesResolutionForEachScale) {
     platform.set_now({2026, 12, 8, 3, 0, 30, 0, 2});  // hour right, minute up, second down
     const std::array<std::int32_t, 3> length{33, 20, 10}, colour{0, 0, 0}, width{3, 4, 1};
     const auto draw = [&](int dpi) {
-        const int side = (164 * dpi + 48) / 96;
-        Canvas canvas(side, side);
-        redraw_face(canvas, {length, colour, width}, platform, dpi);
+        Canvas canvas(164, 164);
+        canvas.set_dpi(dpi);
+        redraw_face(canvas, {length, colour, width}, platform);
         return canvas.image();
     };
     // How much of a row of pixels the (black on white) hand covers.

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "platform/dpi.h"
 #include "platform/rect_math.h"
 
 namespace horalune {
@@ -114,6 +115,10 @@ WindowId HeadlessPlatform::create_window(const WindowSpec& request) {
     state.request = request;
     state.rect = request.rect;
     state.visible = request.visible;
+    // Made on a monitor, at its scale: no change to tell of.
+    const int monitor = monitor_index(monitor_rects(), state.rect);
+    if (monitor >= 0 && monitor < static_cast<int>(monitor_dpis_.size()))
+        state.dpi = monitor_dpis_[static_cast<std::size_t>(monitor)];
     window_history_.push_back(request);
     return id;
 }
@@ -139,7 +144,56 @@ void HeadlessPlatform::move_window(WindowId window, int left, int top) {
     if (WindowState* state = live(window)) {
         state->rect.left = left;
         state->rect.top = top;
+        follow_dpi(window);
     }
+}
+
+int HeadlessPlatform::window_dpi(WindowId window) {
+    const WindowState* state = live(window);
+    return state ? state->dpi : kLogicalDpi;
+}
+
+void HeadlessPlatform::follow_dpi(WindowId window) {
+    WindowState* state = live(window);
+    if (state == nullptr) return;
+    const int i = monitor_index(monitor_rects(), state->rect);
+    const int dpi = i >= 0 && i < static_cast<int>(monitor_dpis_.size())
+                        ? monitor_dpis_[static_cast<std::size_t>(i)]
+                        : kLogicalDpi;
+    if (dpi == state->dpi) return;
+    state->dpi = dpi;
+    ++state->dpi_changes;
+    if (sink_) sink_->on_dpi_changed(window);
+}
+
+void HeadlessPlatform::change_display(std::vector<Rect> monitors) {
+    monitors_ = std::move(monitors);
+    if (sink_) sink_->on_display_changed();
+    for (const WindowId w : live_windows()) follow_dpi(w);
+}
+
+void HeadlessPlatform::set_monitor_dpis(std::vector<int> dpis) {
+    monitor_dpis_ = std::move(dpis);
+    for (const WindowId w : live_windows()) follow_dpi(w);
+}
+
+Rect HeadlessPlatform::device_rect(WindowId w) const {
+    const WindowState* state = window(w);
+    if (state == nullptr) return {};
+    return {state->rect.left, state->rect.top, scaled(state->rect.width, state->dpi),
+            scaled(state->rect.height, state->dpi)};
+}
+
+Rect HeadlessPlatform::device_control(WindowId w, int control) const {
+    const WindowState* state = window(w);
+    if (state == nullptr || control < 1 || control > static_cast<int>(state->controls.size()))
+        return {};
+    return scaled(state->controls[static_cast<std::size_t>(control) - 1].rect, state->dpi);
+}
+
+int HeadlessPlatform::dpi_changes(WindowId w) const {
+    const WindowState* state = window(w);
+    return state ? state->dpi_changes : 0;
 }
 
 void HeadlessPlatform::resize_window(WindowId window, int width, int height) {

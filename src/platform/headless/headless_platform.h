@@ -29,6 +29,8 @@ class HeadlessPlatform : public Platform {
         int drags = 0;
         std::vector<ControlSpec> controls;  // control id = index + 1
         bool modal = false;
+        int dpi = 96;
+        int dpi_changes = 0;
     };
     struct ShownMenu {
         WindowId owner;
@@ -125,10 +127,17 @@ class HeadlessPlatform : public Platform {
     // set_monitors arranges them quietly, change_display as the user would: the program hears
     // of it.
     void set_monitors(std::vector<Rect> monitors) { monitors_ = std::move(monitors); }
-    void change_display(std::vector<Rect> monitors) {
-        monitors_ = std::move(monitors);
-        if (sink_) sink_->on_display_changed();
-    }
+    void change_display(std::vector<Rect> monitors);
+    // Each monitor's dpi, in the order of the monitors (missing ones: 96). Windows on a
+    // monitor whose scale changes hear of it, as they would on a real desktop.
+    void set_monitor_dpis(std::vector<int> dpis);
+    // The user drags the window to a new place; crossing onto a monitor of another scale
+    // changes its dpi.
+    void user_moves_window(WindowId w, int left, int top) { move_window(w, left, top); }
+    // What the window and a control cover on the device at the window's dpi.
+    Rect device_rect(WindowId w) const;
+    Rect device_control(WindowId w, int control) const;
+    int dpi_changes(WindowId w) const;
     void set_cursor(Point at) { cursor_ = at; }
     void set_nt_family(bool nt) { nt_family_ = nt; }
     void set_file_icon(const std::string& path, Image icon) { file_icons_[path] = std::move(icon); }
@@ -202,6 +211,7 @@ class HeadlessPlatform : public Platform {
     void move_window(WindowId window, int left, int top) override;
     void resize_window(WindowId window, int width, int height) override;
     Rect window_rect(WindowId window) override;
+    int window_dpi(WindowId window) override;
     void set_window_shape(WindowId window, const Image& mask) override;
     void present(WindowId window, const Image& content) override;
     void present_part(WindowId window, const Image& content, const Rect& changed) override;
@@ -273,6 +283,8 @@ class HeadlessPlatform : public Platform {
     };
     std::int64_t next_due(const Timer& t) const;
     WindowState* live(WindowId w);
+    // The dpi of the monitor the window lies on most; tells the program when it changed.
+    void follow_dpi(WindowId w);
     ControlSpec* control_of(WindowId w, int control);
     // The user moved the highlight of an open list to `item`: shown and reported.
     void drop_move(WindowId w, int control, int item);
@@ -322,6 +334,7 @@ class HeadlessPlatform : public Platform {
     std::vector<std::optional<FontSpec>> font_answers_;
     Rect screen_{0, 0, 1024, 768};
     std::vector<Rect> monitors_;
+    std::vector<int> monitor_dpis_;
     Point cursor_{512, 384};
     bool nt_family_ = true;
     std::map<std::string, Image> file_icons_;
