@@ -32,8 +32,6 @@
 namespace horalune {
 namespace {
 
-using Win32LayoutTest = testing::Win32Test;
-
 std::wstring class_of(HWND hwnd) {
     wchar_t name[64] = {};
     GetClassNameW(hwnd, name, 64);
@@ -101,7 +99,7 @@ bool read_back(HWND hwnd, ControlSpec& state) {
 
 // The visible child controls of the window as they are, each with the room its text needs in
 // the font selected into it.
-std::vector<testing::ShownControl> shown_controls(HWND window) {
+std::vector<testing::ShownControl> shown_controls(HWND window, int dpi) {
     std::vector<testing::ShownControl> out;
     for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
@@ -119,13 +117,13 @@ std::vector<testing::ShownControl> shown_controls(HWND window) {
             auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0));
             if (font == nullptr) font = GetStockObject(SYSTEM_FONT);
             const HGDIOBJ old = SelectObject(dc, font);
-            room = win32::text_room(dc, state);
+            room = win32::text_room(dc, state, dpi);
             if (const auto run = blank_run(state.caption)) {
                 ControlSpec part = state;
                 part.caption = run->before;
-                blanks_from = state.rect.left + win32::text_room(dc, part).width;
+                blanks_from = state.rect.left + win32::text_room(dc, part, dpi).width;
                 part.caption = run->through;
-                blanks_to = state.rect.left + win32::text_room(dc, part).width;
+                blanks_to = state.rect.left + win32::text_room(dc, part, dpi).width;
             }
             SelectObject(dc, old);
             ReleaseDC(child, dc);
@@ -136,11 +134,11 @@ std::vector<testing::ShownControl> shown_controls(HWND window) {
     return out;
 }
 
-void expect_fits(HWND window, const std::string& what) {
+void expect_fits(HWND window, int dpi, const std::string& what) {
     RECT client{};
     GetClientRect(window, &client);
     const auto faults =
-        testing::layout_faults(shown_controls(window), {client.right, client.bottom});
+        testing::layout_faults(shown_controls(window, dpi), {client.right, client.bottom});
     for (const std::string& fault : faults) ADD_FAILURE() << what << ": " << fault;
 }
 
@@ -150,7 +148,13 @@ HWND hwnd_of(Platform& platform, const Form& form) {
     return record != nullptr ? record->hwnd : nullptr;
 }
 
-TEST_F(Win32LayoutTest, EveryDesignedWindowAndPageShowsItsTextsWholeWithoutOverlaps) {
+// At 100 %, 125 %, 150 % and 200 %: the fonts and the system's parts grow with the scale, and
+// the layout must give every text its room at each.
+class Win32LayoutAtDpi : public testing::Win32Test, public ::testing::WithParamInterface<int> {};
+
+TEST_P(Win32LayoutAtDpi, EveryDesignedWindowAndPageShowsItsTextsWholeWithoutOverlaps) {
+    const int dpi = GetParam();
+    static_cast<win32::Win32Platform&>(*platform).force_dpi(dpi);
     struct Designed {
         const char* what;
         const WindowDesign& (*design)();
@@ -164,7 +168,7 @@ TEST_F(Win32LayoutTest, EveryDesignedWindowAndPageShowsItsTextsWholeWithoutOverl
         Form form(*platform, w.design());
         const HWND hwnd = hwnd_of(*platform, form);
         ASSERT_NE(hwnd, nullptr) << w.what;
-        expect_fits(hwnd, w.what);
+        expect_fits(hwnd, dpi, w.what);
     }
     Form dialog(*platform, settings_dialog_design());
     const HWND hwnd = hwnd_of(*platform, dialog);
@@ -175,9 +179,11 @@ TEST_F(Win32LayoutTest, EveryDesignedWindowAndPageShowsItsTextsWholeWithoutOverl
         for (const Control& c : dialog.controls()) {
             if (!c.tag.empty()) dialog.set_visible(c.name, c.tag == std::to_string(page));
         }
-        expect_fits(hwnd, "settings page " + std::to_string(page));
+        expect_fits(hwnd, dpi, "settings page " + std::to_string(page));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Scales, Win32LayoutAtDpi, ::testing::Values(96, 120, 144, 192));
 
 }  // namespace
 }  // namespace horalune

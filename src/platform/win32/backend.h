@@ -12,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "platform/dpi.h"
 #include "platform/platform.h"
 #include "platform/win32/sound.h"
 
@@ -38,6 +39,7 @@ struct NativeControl {
     // Set while the back-end itself changes the control: notifications then are not the user's.
     bool quiet = false;
     OwnedFont font;  // null: the stock dialog font
+    int dpi = 96;    // its window's: `shown` is logical, the native control is scaled by it
 };
 
 // What the window procedure knows about one of the program's top-level windows.
@@ -46,6 +48,7 @@ struct NativeWindow {
     WindowId id = kNoWindow;
     HWND hwnd = nullptr;
     std::string title;                    // for the trace
+    int dpi = 96;                         // its monitor's scale, as last reported
     Image content;                        // the last presented picture, painted on WM_PAINT
     std::vector<NativeControl> controls;  // control id = index + 1
     std::map<int, int> aligned_timers;    // timer id -> interval, re-armed after each tick
@@ -75,6 +78,7 @@ class Win32Platform final : public Platform {
     void move_window(WindowId window, int left, int top) override;
     void resize_window(WindowId window, int width, int height) override;
     Rect window_rect(WindowId window) override;
+    int window_dpi(WindowId window) override;
     void set_window_shape(WindowId window, const Image& mask) override;
     void present(WindowId window, const Image& content) override;
     void present_part(WindowId window, const Image& content, const Rect& changed) override;
@@ -129,8 +133,23 @@ class Win32Platform final : public Platform {
     Image file_icon(const std::string& path) override;
     std::vector<Rect> monitor_rects() override;
 
+    // Every window and monitor at this dpi, whatever the system reports (0: as reported), so
+    // the layout checks can look at each scale in one run.
+    void force_dpi(int dpi) {
+        forced_dpi_ = dpi;
+        monitor_scales_.clear();
+    }
+
     // For the window procedure.
     EventSink* sink() const { return sink_; }
+    // The monitors with their scales, primary first; read again after a display change.
+    const std::vector<MonitorScale>& monitor_scales();
+    void forget_monitors() { monitor_scales_.clear(); }
+    // The scale the window is drawn at now.
+    int dpi_of(HWND hwnd) const;
+    // WM_DPICHANGED: the window takes its new scale and place, its controls their new boxes
+    // and fonts, then the program hears of it (dpi_change.cpp).
+    void change_dpi(NativeWindow& window, int dpi, const RECT& suggested);
     // The record of an open window; null once it is gone (a sink call may have closed it).
     NativeWindow* record_of(WindowId window) const;
     // Whether the window is one of the program's own (not a dialog of the desktop's).
@@ -171,6 +190,8 @@ class Win32Platform final : public Platform {
     SoundPlayer sound_;
     OwnedIcon tray_icon_;
     int tray_icon_size_ = 0;  // the side of tray_icon_; 0 before the first load
+    int forced_dpi_ = 0;
+    std::vector<MonitorScale> monitor_scales_;  // empty until asked
 };
 
 // The window procedure of every top-level window (event_loop.cpp).
@@ -195,6 +216,11 @@ void remove_tray(NativeWindow& window);
 // A monitor was added or removed, or a resolution changed: WM_DISPLAYCHANGE (monitors.cpp).
 bool handle_display_message(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam,
                             LRESULT& result);
+// WM_DPICHANGED (dpi_change.cpp).
+bool handle_dpi_message(NativeWindow& window, UINT message, WPARAM wparam, LPARAM lparam,
+                        LRESULT& result);
+// The native control's box and font at its dpi (controls.cpp).
+void rescale_control(NativeControl& control, int dpi);
 // WM_CANCELMODE while the window's popup menu has just opened: true when the menu stays open
 // (shell_menu.cpp).
 bool keep_menu_open(NativeWindow& window);

@@ -91,16 +91,6 @@ std::optional<FontSpec> Win32Platform::choose_font(WindowId owner, const FontSpe
     return chosen;
 }
 
-Rect Win32Platform::screen_rect() {
-    return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
-
-Point Win32Platform::cursor_pos() {
-    POINT at{};
-    GetCursorPos(&at);
-    return {at.x, at.y};
-}
-
 bool Win32Platform::is_nt_family() {
     // Only the NT family runs the W entry points this program is built on.
     return (GetVersion() & 0x80000000u) == 0;

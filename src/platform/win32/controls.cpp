@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/win32/backend.h"
+#include "platform/win32/scale.h"
 #include "platform/win32/trace.h"
 #include "platform/win32/wide.h"
 
@@ -205,7 +206,10 @@ void place(const NativeControl& control, const Rect& rect) {
         const auto row = static_cast<int>(SendMessageW(control.hwnd, CB_GETITEMHEIGHT, 0, 0));
         height = closed.bottom - closed.top + kDroppedItems * std::max(row, 1) + 2;
     }
-    MoveWindow(control.hwnd, rect.left, rect.top, rect.width, height, TRUE);
+    const Rect box = scaled(rect, control.dpi);
+    // A drop-down list's height was measured on the device already.
+    MoveWindow(control.hwnd, box.left, box.top, box.width,
+               control.shown.type == ControlType::drop_list ? height : box.height, TRUE);
 }
 
 // A check list's rows fit the text and the tick box, whichever is taller.
@@ -216,13 +220,13 @@ void fit_rows(const NativeControl& control, HGDIOBJ font) {
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(control.hwnd, dc);
-    const int row = std::max<int>(metrics.tmHeight, kCheckGlyph) + 2;
+    const int row = std::max<int>(metrics.tmHeight, scaled(kCheckGlyph, control.dpi)) + 2;
     SendMessageW(control.hwnd, LB_SETITEMHEIGHT, 0, row);
 }
 
 void show_font(NativeControl& control, const FontSpec& request) {
     const ControlType type = control.shown.type;
-    OwnedFont font(make_font(request, type == ControlType::hyperlink));
+    OwnedFont font(make_font(request, type == ControlType::hyperlink, control.dpi));
     const HGDIOBJ shown = font != nullptr ? font.get() : GetStockObject(DEFAULT_GUI_FONT);
     SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(shown), TRUE);
     control.font = std::move(font);  // the one it replaces is no longer in use
@@ -310,10 +314,16 @@ void show_state(NativeControl& control, const ControlSpec& state) {
 
 }  // namespace
 
-HFONT make_font(const FontSpec& request, bool underline) {
-    if (request.face.empty() && request.height <= 0 && !request.bold && !underline) return nullptr;
+HFONT make_font(const FontSpec& request, bool underline, int dpi) {
+    if (request.face.empty() && request.height <= 0 && !request.bold && !underline &&
+        dpi == system_dpi()) {
+        return nullptr;
+    }
     LOGFONTW font{};
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+    // The stock font is made at the system's scale.
+    font.lfHeight = MulDiv(font.lfHeight, dpi, system_dpi());
+    font.lfWidth = 0;
     if (!request.face.empty()) {
         const std::wstring face = widen(request.face);
         const std::size_t n = std::min<std::size_t>(face.size(), LF_FACESIZE - 1);
@@ -323,7 +333,8 @@ HFONT make_font(const FontSpec& request, bool underline) {
         font.lfCharSet = request.face == "宋体" ? GB2312_CHARSET : DEFAULT_CHARSET;
     }
     if (request.height > 0) {
-        font.lfHeight = -request.height;  // negative: the character height, not the cell's
+        // Negative: the character height, not the cell's.
+        font.lfHeight = -scaled(request.height, dpi);
         font.lfWidth = 0;
     }
     if (request.bold) font.lfWeight = FW_BOLD;
@@ -379,10 +390,11 @@ int Win32Platform::create_control(WindowId window, const ControlSpec& request) {
     made.checked = false;
     made.password = false;  // the bullet is set below: the style alone may show asterisks
     if (request.type == ControlType::edit || !has_caption(request.type)) made.caption.clear();
-    const HWND child = CreateWindowExW(
-        kind.ex_style, kind.cls, widen(made.caption).c_str(), style, request.rect.left,
-        request.rect.top, request.rect.width, request.rect.height, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    const Rect box = scaled(request.rect, record->dpi);
+    const HWND child = CreateWindowExW(kind.ex_style, kind.cls, widen(made.caption).c_str(), style,
+                                       box.left, box.top, box.width, box.height, parent,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                       GetModuleHandleW(nullptr), nullptr);
     if (child == nullptr) {
         trace("control creation failed \"" + request.caption + "\"");
         return 0;
@@ -392,6 +404,7 @@ int Win32Platform::create_control(WindowId window, const ControlSpec& request) {
     SetWindowPos(child, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     NativeControl& control = record->controls.emplace_back();
     control.hwnd = child;
+    control.dpi = record->dpi;
     control.shown = std::move(made);
     control.shown.picture = request.picture;
     const Quiet quiet(control);
@@ -424,6 +437,14 @@ void Win32Platform::set_control_text(WindowId window, int control, const std::st
     if (shown == nullptr) return;
     const Quiet quiet(*shown);
     show_caption(*shown, text);
+}
+
+void rescale_control(NativeControl& control, int dpi) {
+    if (control.dpi == dpi) return;
+    control.dpi = dpi;
+    const Quiet quiet(control);
+    show_font(control, control.shown.font);
+    place(control, control.shown.rect);
 }
 
 void Win32Platform::update_control(WindowId window, int control, const ControlSpec& state) {

@@ -31,9 +31,9 @@ inline bool own_background(const ControlSpec& shown) {
            (shown.back_colour >= 0 || !shown.picture.empty());
 }
 
-// The font a control shows for `request` (underlined for hyperlinks); null when the stock
-// dialog font serves as it is.
-HFONT make_font(const FontSpec& request, bool underline);
+// The font a control shows for `request` (underlined for hyperlinks) at a dpi; null when the
+// stock dialog font serves as it is.
+HFONT make_font(const FontSpec& request, bool underline, int dpi);
 
 // The control with this id (1, 2, ...), or null.
 NativeControl* control_of(NativeWindow& window, int id);

@@ -27,14 +27,16 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
     LRESULT result = 0;
     if (handle_control_message(*window, message, wparam, lparam, result) ||
         handle_tray_message(*window, message, wparam, lparam, result) ||
-        handle_display_message(*window, message, wparam, lparam, result)) {
+        handle_display_message(*window, message, wparam, lparam, result) ||
+        handle_dpi_message(*window, message, wparam, lparam, result)) {
         return result;
     }
     // The sink may destroy this window; after a call into it only the locals are safe.
     const WindowId id = window->id;
     EventSink* sink = window->owner->sink();
-    const int x = GET_X_LPARAM(lparam);
-    const int y = GET_Y_LPARAM(lparam);
+    // The program hit-tests in logical pixels.
+    const int x = logical_floor(GET_X_LPARAM(lparam), window->dpi);
+    const int y = logical_floor(GET_Y_LPARAM(lparam), window->dpi);
 
     if (message == WM_MOUSEMOVE || message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN ||
         message == WM_LBUTTONUP || message == WM_RBUTTONUP) {
@@ -95,7 +97,10 @@ LRESULT CALLBACK window_procedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM
             ScreenToClient(hwnd, &at);
             const MouseButton button =
                 pressed == WM_LBUTTONDOWN ? MouseButton::left : MouseButton::right;
-            if (sink != nullptr) sink->on_mouse_down(id, button, at.x, at.y);
+            if (sink != nullptr) {
+                sink->on_mouse_down(id, button, logical_floor(at.x, window->dpi),
+                                    logical_floor(at.y, window->dpi));
+            }
             break;
         }
         case WM_LBUTTONDOWN:

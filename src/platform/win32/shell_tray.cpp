@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/win32/backend.h"
+#include "platform/win32/scale.h"
 #include "platform/win32/trace.h"
 #include "platform/win32/wide.h"
 
@@ -39,32 +40,9 @@ void copy_tip(wchar_t (&field)[N], const std::wstring& tip) {
     field[n] = L'\0';
 }
 
-// Newer systems' functions, looked up so the program still starts where they are missing.
-template <typename Function>
-Function look_up(const wchar_t* dll, const char* name) {
-    HMODULE module = GetModuleHandleW(dll);
-    if (module == nullptr) module = LoadLibraryW(dll);
-    if (module == nullptr) return nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-// The scale the shell draws the notification area at: the system's.
-UINT system_dpi() {
-    static const auto get_dpi_for_system =
-        look_up<UINT(WINAPI*)()>(L"user32.dll", "GetDpiForSystem");
-    if (get_dpi_for_system != nullptr) return get_dpi_for_system();
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-    if (screen != nullptr) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? static_cast<UINT>(dpi) : 96;
-}
-
 // The side of a small icon as the shell asks for it now (16 at 100 %, 24 at 150 %, ...).
 int small_icon_size() {
-    static const auto metrics_for_dpi =
-        look_up<int(WINAPI*)(int, UINT)>(L"user32.dll", "GetSystemMetricsForDpi");
-    const int size = metrics_for_dpi != nullptr ? metrics_for_dpi(SM_CXSMICON, system_dpi())
-                                                : GetSystemMetrics(SM_CXSMICON);
+    const int size = metric(SM_CXSMICON, system_dpi());
     return size > 0 ? size : 16;
 }
 

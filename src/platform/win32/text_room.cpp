@@ -9,6 +9,7 @@
 
 #include "platform/win32/backend.h"
 #include "platform/win32/controls.h"
+#include "platform/win32/scale.h"
 #include "platform/win32/wide.h"
 
 namespace horalune::win32 {
@@ -43,11 +44,16 @@ int line_height(HDC dc) {
 
 }  // namespace
 
-Size text_room(HDC dc, const ControlSpec& c) {
-    const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
-    const int edge_y = 2 * GetSystemMetrics(SM_CYEDGE);
-    const int scroll = GetSystemMetrics(SM_CXVSCROLL);
+Size text_room(HDC dc, const ControlSpec& c, int dpi) {
+    const int edge = 2 * metric(SM_CXEDGE, dpi);
+    const int edge_y = 2 * metric(SM_CYEDGE, dpi);
+    const int scroll = metric(SM_CXVSCROLL, dpi);
     const int line = line_height(dc);
+    const int tick_gap = scaled(kTickGap, dpi);
+    const int button_padding = scaled(kButtonPadding, dpi);
+    const int item_margin = scaled(kItemMargin, dpi);
+    const int group_indent = scaled(kGroupIndent, dpi);
+    const int check_glyph = scaled(kCheckGlyph, dpi);
     switch (c.type) {
         case ControlType::label:
         case ControlType::hyperlink:
@@ -59,28 +65,28 @@ Size text_room(HDC dc, const ControlSpec& c) {
             return extent(dc, c.caption, 0);
         case ControlType::button: {
             const Size text = extent(dc, c.caption, DT_SINGLELINE);
-            return {text.width + 2 * (edge + kButtonPadding), text.height + 2 * edge_y + 2};
+            return {text.width + 2 * (edge + button_padding), text.height + 2 * edge_y + 2};
         }
         case ControlType::check_box:
         case ControlType::radio: {
             const Size text = extent(dc, c.caption, DT_SINGLELINE);
-            const int box = GetSystemMetrics(SM_CXMENUCHECK);
-            return {box + kTickGap + text.width + 1, std::max(text.height, box) + 2};
+            const int box = metric(SM_CXMENUCHECK, dpi);
+            return {box + tick_gap + text.width + 1, std::max(text.height, box) + 2};
         }
         case ControlType::group_box:
-            return {extent(dc, c.caption, DT_SINGLELINE).width + 2 * kGroupIndent, line};
+            return {extent(dc, c.caption, DT_SINGLELINE).width + 2 * group_indent, line};
         case ControlType::drop_list:
             // The closed field's height is set by the system from the font, whatever box it
             // was given; only the text and the field's own edges are asked for here.
-            return {widest(dc, c.items) + 2 * kItemMargin + edge + scroll, line + edge_y};
+            return {widest(dc, c.items) + 2 * item_margin + edge + scroll, line + edge_y};
         case ControlType::list_box:
-            return {widest(dc, c.items) + 2 * kItemMargin + edge + scroll, line + edge_y};
+            return {widest(dc, c.items) + 2 * item_margin + edge + scroll, line + edge_y};
         case ControlType::check_list:
-            return {kCheckGlyph + 6 + widest(dc, c.items) + kItemMargin + edge + scroll,
-                    std::max(line, kCheckGlyph) + 2 + edge_y};
+            return {check_glyph + 6 + widest(dc, c.items) + item_margin + edge + scroll,
+                    std::max(line, check_glyph) + 2 + edge_y};
         case ControlType::edit:
             if (c.multiline) {
-                const int wrap = std::max<int>(c.rect.width - edge - scroll - 2 * kItemMargin, 1);
+                const int wrap = std::max<int>(c.rect.width - edge - scroll - 2 * item_margin, 1);
                 return {0, extent(dc, c.caption, DT_WORDBREAK | DT_EDITCONTROL, wrap).height +
                                edge_y + 2};
             }
@@ -96,15 +102,22 @@ Size text_room(HDC dc, const ControlSpec& c) {
 Size Win32Platform::measure_text(WindowId window, const ControlSpec& control) {
     const NativeWindow* record = record_of(window);
     const HWND hwnd = record != nullptr ? record->hwnd : nullptr;
+    const int dpi = record != nullptr ? record->dpi : kLogicalDpi;
     const HDC dc = GetDC(hwnd);
     // The font the control gets when it is made or updated with this state.
-    OwnedFont font(make_font(control.font, control.type == ControlType::hyperlink));
+    OwnedFont font(make_font(control.font, control.type == ControlType::hyperlink, dpi));
     const HGDIOBJ old =
         SelectObject(dc, font != nullptr ? font.get() : GetStockObject(DEFAULT_GUI_FONT));
-    const Size room = text_room(dc, control);
+    ControlSpec on_device = control;
+    on_device.rect = scaled(control.rect, dpi);
+    const Size room = text_room(dc, on_device, dpi);
     SelectObject(dc, old);
     ReleaseDC(hwnd, dc);
-    return room;
+    // Logical, rounded up: the box scaled back must hold the device's measure.
+    const auto up = [dpi](int device) {
+        return device <= 0 ? device : (device * kLogicalDpi + dpi - 1) / dpi;
+    };
+    return {up(room.width), up(room.height)};
 }
 
 }  // namespace horalune::win32

@@ -8,8 +8,9 @@
 
 namespace horalune::win32 {
 
-// In device pixels, for the font selected into `dc`. See Platform::measure_text for what is
-// asked of each kind of control; `control.rect` is in device pixels too.
-Size text_room(HDC dc, const ControlSpec& control);
+// In device pixels, for the font selected into `dc` and the system's parts at `dpi`. See
+// Platform::measure_text for what is asked of each kind of control; `control.rect` is in
+// device pixels too.
+Size text_room(HDC dc, const ControlSpec& control, int dpi);
 
 }  // namespace horalune::win32

@@ -38,9 +38,11 @@ TTTOOLINFOW tool_of(HWND owner, const Rect& area, std::wstring& text) {
 
 }  // namespace
 
-void Win32Platform::set_tooltip(WindowId window, const Rect& area, const std::string& text) {
+void Win32Platform::set_tooltip(WindowId window, const Rect& logical_area,
+                                const std::string& text) {
     NativeWindow* record = record_of(window);
     if (record == nullptr) return;
+    const Rect area = scaled(logical_area, record->dpi);
     if (text.empty()) {
         if (record->tooltip != nullptr && record->tool_added) {
             std::wstring none;

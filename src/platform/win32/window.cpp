@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/win32/backend.h"
+#include "platform/win32/scale.h"
 #include "platform/win32/trace.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/window_shape.h"
@@ -76,15 +77,24 @@ WindowId Win32Platform::create_window(const WindowSpec& request) {
         request.borderless ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     if (request.borderless && request.framed) style |= WS_BORDER;
     const DWORD ex_style = request.in_taskbar ? WS_EX_APPWINDOW : WS_EX_TOOLWINDOW;
+    // Made at the scale of the monitor it goes on; the system may still place it on another.
+    const Point at = to_device(monitor_scales(), {request.rect.left, request.rect.top});
+    const int planned = forced_dpi_ > 0 ? forced_dpi_ : dpi_at(monitor_scales(), request.rect);
     const HWND hwnd =
-        CreateWindowExW(ex_style, cls, widen(request.title).c_str(), style, request.rect.left,
-                        request.rect.top, request.rect.width, request.rect.height, nullptr, nullptr,
-                        GetModuleHandleW(nullptr), window.get());
+        CreateWindowExW(ex_style, cls, widen(request.title).c_str(), style, at.x, at.y,
+                        scaled(request.rect.width, planned), scaled(request.rect.height, planned),
+                        nullptr, nullptr, GetModuleHandleW(nullptr), window.get());
     if (hwnd == nullptr) {
         trace("window creation failed \"" + request.title + "\"");
         return kNoWindow;
     }
     window->hwnd = hwnd;
+    window->dpi = dpi_of(hwnd);
+    if (window->dpi != planned) {
+        SetWindowPos(hwnd, nullptr, 0, 0, scaled(request.rect.width, window->dpi),
+                     scaled(request.rect.height, window->dpi),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     const WindowId id = next_id_++;
     NativeWindow& record = *window;
     windows_[id] = std::move(window);
@@ -110,23 +120,36 @@ bool Win32Platform::window_visible(WindowId window) {
     return hwnd != nullptr && IsWindowVisible(hwnd);
 }
 
+int Win32Platform::dpi_of(HWND hwnd) const {
+    return forced_dpi_ > 0 ? forced_dpi_ : window_dpi_of(hwnd);
+}
+
+int Win32Platform::window_dpi(WindowId window) {
+    const NativeWindow* record = record_of(window);
+    return record != nullptr ? record->dpi : kLogicalDpi;
+}
+
 void Win32Platform::move_window(WindowId window, int left, int top) {
     const HWND hwnd = hwnd_of(window);
     if (hwnd == nullptr) return;
-    SetWindowPos(hwnd, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Point at = to_device(monitor_scales(), {left, top});
+    SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Platform::resize_window(WindowId window, int width, int height) {
-    const HWND hwnd = hwnd_of(window);
-    if (hwnd == nullptr) return;
-    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const NativeWindow* record = record_of(window);
+    if (record == nullptr) return;
+    SetWindowPos(record->hwnd, nullptr, 0, 0, scaled(width, record->dpi),
+                 scaled(height, record->dpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Rect Win32Platform::window_rect(WindowId window) {
     RECT r{};
-    const HWND hwnd = hwnd_of(window);
-    if (hwnd == nullptr || !GetWindowRect(hwnd, &r)) return {};
-    return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    const NativeWindow* record = record_of(window);
+    if (record == nullptr || !GetWindowRect(record->hwnd, &r)) return {};
+    const Point at = to_logical(monitor_scales(), {r.left, r.top});
+    return Rect{at.x, at.y, unscaled(r.right - r.left, record->dpi),
+                unscaled(r.bottom - r.top, record->dpi)};
 }
 
 void Win32Platform::set_window_shape(WindowId window, const Image& mask) {
