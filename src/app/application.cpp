@@ -101,6 +101,7 @@ void Application::restore_windows() {
     const OtherSettings& other = globals_.settings().other;
     if (other.digital_shown) open_digital_clock();
     if (other.clock_shown) analog_->form().show(true);
+    keep_clocks_reachable();
     // The clock was created visible: the items name what they do to the windows as they are.
     name_show_items();
 }
@@ -414,8 +415,12 @@ void Application::on_dialup_status(const std::string& text) {
 }
 
 void Application::on_display_changed() {
-    // A clock left on a monitor that is gone, or beyond a shrunken one, could not be reached to
-    // drag it back.
+    keep_clocks_reachable();
+}
+
+void Application::keep_clocks_reachable() {
+    // A clock left on a monitor that is gone, beyond a shrunken one, or placed by a scale that
+    // leaves the screen smaller in logical pixels, could not be reached to drag it back.
     if (analog_) keep_on_a_monitor(platform_, analog_->form().window());
     if (digital_) keep_on_a_monitor(platform_, digital_->window());
 }

@@ -92,6 +92,7 @@ class Application : public EventSink, public TickActions {
     void set_tray_tip(const std::string& tip) override;
 
     bool is_clock(WindowId window) const;  // the analog or the digital clock window
+    void keep_clocks_reachable();
     void pop_up_menu(Menu& menu, WindowId owner);
     void run_digital_menu_command(std::string_view item);
     void open_digital_clock();

@@ -86,5 +86,14 @@ TEST_F(PerMonitorScaleTest, AHoveredButtonShowsItsIconAtItsScaledPlace) {
     EXPECT_EQ(outside, 0);
 }
 
+// At 200 % a 1024 x 768 screen is 512 x 384 logical pixels: the designed place (550, 0) is
+// beyond it, and the clock must come onto the screen rather than start out of reach.
+TEST_F(PerMonitorScaleTest, AClockPlacedBeyondEveryMonitorAtStartComesOntoOne) {
+    platform.set_monitors({{0, 0, 512, 384}});
+    platform.set_monitor_dpis({192});
+    start();
+    EXPECT_EQ(platform.window_rect(clock()), (Rect{348, 0, 164, 164}));
+}
+
 }  // namespace
 }  // namespace horalune
