@@ -79,12 +79,12 @@ one_scale() {
 跳动的心=假
 [定时提醒]
 是否定时提醒=真
-提醒时间=2000年1月1日$(at 70)
+提醒时间=2000年1月1日$(at 150)
 是否文字提醒=真
 提醒文字=Horalune scale check
 [定时关机]
 是否定时关机=真
-关机时间=2000年1月1日$(at 80)
+关机时间=2000年1月1日$(at 175)
 关机方式=3
 是否强制关闭=假
 是否倒计时=真
@@ -151,6 +151,7 @@ one_scale() {
             xdotool search --onlyvisible --name '^Horalune 配置$' >/dev/null 2>&1 &&
                 { check_failed "$dpi dpi: Esc did not close the settings dialog"; break; }
         else
+            shot "$tag-no-settings-$page"
             check_failed "$dpi dpi: menu item $page opened no settings dialog"
         fi
     done
@@ -188,12 +189,12 @@ one_scale() {
 
     # The reminder popup, then the countdown prompt, come at their times: the only windows
     # without a title.
-    if wait_untitled 1 60 && sleep 2; then
+    if wait_untitled 1 150 && sleep 2; then
         shot "$tag-reminder"
     else
         check_failed "$dpi dpi: the reminder popup did not come"
     fi
-    if wait_untitled 2 60 && sleep 2.5; then
+    if wait_untitled 2 150 && sleep 2.5; then
         shot "$tag-countdown"
     else
         check_failed "$dpi dpi: the countdown prompt did not come"
@@ -207,7 +208,7 @@ one_scale() {
 # Closes a window the way the window manager would.
 wineserver_window_close() { xdotool windowclose "$1" 2>/dev/null || xdotool windowkill "$1" 2>/dev/null || true; }
 
-for dpi in 96 144 192; do
+for dpi in ${SCALE_DPIS:-96 144 192}; do
     one_scale
 done
 export WINEPREFIX=$base_prefix
