@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/backend.h"
+#include "platform/win32/scale.h"
 #include "platform/win32/trace.h"
 #include "platform/win32/wide.h"
 
@@ -81,15 +82,20 @@ bool register_box_class() {
 }
 
 // The prompt's size in the dialog font, wrapped at the widest the box allows.
+// The box's designed lengths at the system's scale, which the stock font is made at.
+int px(int designed) {
+    return MulDiv(designed, system_dpi(), 96);
+}
+
 SIZE prompt_size(const std::wstring& prompt, HFONT font) {
-    RECT area{0, 0, kMaxPromptWidth, 0};
+    RECT area{0, 0, px(kMaxPromptWidth), 0};
     const HDC dc = GetDC(nullptr);
     const HGDIOBJ before = SelectObject(dc, font);
     DrawTextW(dc, prompt.empty() ? L" " : prompt.c_str(), -1, &area,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, before);
     ReleaseDC(nullptr, dc);
-    return SIZE{std::clamp<LONG>(area.right, kMinPromptWidth, kMaxPromptWidth),
+    return SIZE{std::clamp<LONG>(area.right, px(kMinPromptWidth), px(kMaxPromptWidth)),
                 std::max<LONG>(area.bottom, 1)};
 }
 
@@ -116,10 +122,10 @@ std::optional<std::string> Win32Platform::input_box(WindowId owner, const std::s
     const std::wstring prompt_text = widen(prompt);
     const SIZE text = prompt_size(prompt_text, font);
 
-    const int client_width = static_cast<int>(text.cx) + 2 * kMargin;
-    const int edit_top = kMargin + static_cast<int>(text.cy) + kGap;
-    const int buttons_top = edit_top + kEditHeight + kGap + 4;
-    RECT frame{0, 0, client_width, buttons_top + kButtonHeight + kMargin};
+    const int client_width = static_cast<int>(text.cx) + 2 * px(kMargin);
+    const int edit_top = px(kMargin) + static_cast<int>(text.cy) + px(kGap);
+    const int buttons_top = edit_top + px(kEditHeight) + px(kGap) + px(4);
+    RECT frame{0, 0, client_width, buttons_top + px(kButtonHeight) + px(kMargin)};
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     const DWORD ex_style = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     AdjustWindowRectEx(&frame, style, FALSE, ex_style);
@@ -139,19 +145,22 @@ std::optional<std::string> Win32Platform::input_box(WindowId owner, const std::s
                         owner_hwnd, nullptr, GetModuleHandleW(nullptr), &state);
     if (box == nullptr) return std::nullopt;
     add_child(box, L"STATIC", prompt_text, SS_LEFT | SS_NOPREFIX, -1,
-              RECT{kMargin, kMargin, kMargin + static_cast<int>(text.cx), edit_top - kGap}, font);
-    const HWND edit =
-        add_child(box, L"EDIT", widen(initial), ES_AUTOHSCROLL | WS_TABSTOP, kEditId,
-                  RECT{kMargin, edit_top, client_width - kMargin, edit_top + kEditHeight}, font);
-    const int cancel_left = client_width - kMargin - kButtonWidth;
-    const int ok_left = cancel_left - kGap - kButtonWidth;
-    add_child(box, L"BUTTON", L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
-              RECT{ok_left, buttons_top, ok_left + kButtonWidth, buttons_top + kButtonHeight},
+              RECT{px(kMargin), px(kMargin), px(kMargin) + static_cast<int>(text.cx),
+                   edit_top - px(kGap)},
               font);
+    const HWND edit = add_child(
+        box, L"EDIT", widen(initial), ES_AUTOHSCROLL | WS_TABSTOP, kEditId,
+        RECT{px(kMargin), edit_top, client_width - px(kMargin), edit_top + px(kEditHeight)}, font);
+    const int cancel_left = client_width - px(kMargin) - px(kButtonWidth);
+    const int ok_left = cancel_left - px(kGap) - px(kButtonWidth);
     add_child(
-        box, L"BUTTON", L"取消", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
-        RECT{cancel_left, buttons_top, cancel_left + kButtonWidth, buttons_top + kButtonHeight},
+        box, L"BUTTON", L"确定", BS_DEFPUSHBUTTON | WS_TABSTOP, IDOK,
+        RECT{ok_left, buttons_top, ok_left + px(kButtonWidth), buttons_top + px(kButtonHeight)},
         font);
+    add_child(box, L"BUTTON", L"取消", BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL,
+              RECT{cancel_left, buttons_top, cancel_left + px(kButtonWidth),
+                   buttons_top + px(kButtonHeight)},
+              font);
 
     // Like run_modal: every enabled window of the program waits until the box is answered.
     std::vector<HWND> disabled;
