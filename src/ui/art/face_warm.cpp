@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "face_parts.h"
-#include "pictures.h"
+#include "faces.h"
 
 namespace horalune::assets {
 
@@ -70,8 +70,8 @@ Colour shade(double x, double y) {
 
 }  // namespace
 
-RgbImage warm_face() {
-    return render(kWindowSize, kWindowSize, 4, shade);
+Colour warm_face_colour(double x, double y) {
+    return shade(x, y);
 }
 
 }  // namespace horalune::assets

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "face_parts.h"
-#include "pictures.h"
+#include "faces.h"
 
 namespace horalune::assets {
 
@@ -76,8 +76,8 @@ Colour shade(double x, double y) {
 
 }  // namespace
 
-RgbImage cool_face() {
-    return render(kWindowSize, kWindowSize, 4, shade);
+Colour cool_face_colour(double x, double y) {
+    return shade(x, y);
 }
 
 }  // namespace horalune::assets

@@ -21,13 +21,17 @@ double facing_light(const Polar& p) {
 }
 
 Polar nearest_button(double x, double y) {
-    Polar best;
-    best.r = 1e9;
+    // The angle only for the winner: this runs for every sample outside the dial.
+    const ButtonPlace* best = &kButtonPlaces[0];
+    double best_r = 1e9;
     for (const ButtonPlace& b : kButtonPlaces) {
-        const Polar p = polar(x, y, button_centre_x(b), button_centre_y(b));
-        if (p.r < best.r) best = p;
+        const double r = std::hypot(x - button_centre_x(b), y - button_centre_y(b));
+        if (r < best_r) {
+            best_r = r;
+            best = &b;
+        }
     }
-    return best;
+    return polar(x, y, button_centre_x(*best), button_centre_y(*best));
 }
 
 double ring_tone(const Polar& p, double inner, double outer) {
