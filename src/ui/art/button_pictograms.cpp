@@ -7,7 +7,10 @@ namespace horalune::assets {
 
 namespace {
 
-constexpr int kPictogramSamples = 8;  // a side, at 96 dpi
+// Samples a side at 96 dpi. The edge is keyed hard (keyed_on_white), so above 100 % fewer
+// place it as well and keep a change of scale quick.
+constexpr int kPictogramSamples = 8;
+constexpr int kLargePictogramSamples = 6;
 
 // Button n at n o'clock; the clock's own tool sits at twelve.
 constexpr std::array<Pictogram, 12> kButtonPictograms{
@@ -19,8 +22,8 @@ constexpr std::array<Pictogram, 12> kButtonPictograms{
 
 RgbImage pictogram(const AlphaShader& shade, int dpi) {
     const int side = scaled(kPictogramSize, dpi);
-    return keyed_on_white(
-        render_alpha(Area{side, side, dpi / 96.0}, samples_at(kPictogramSamples, dpi), shade));
+    const int samples = dpi == 96 ? kPictogramSamples : samples_at(kLargePictogramSamples, dpi);
+    return keyed_on_white(render_alpha(Area{side, side, dpi / 96.0}, samples, shade));
 }
 
 Pictogram button_pictogram(int button) {

@@ -65,8 +65,8 @@ Colour glass(const Polar& b) {
 }
 
 Colour shade(double x, double y) {
-    const Polar p = polar(x, y, kFaceCentre, kFaceCentre);
-    if (p.r <= kFaceRadius) return p.r < kDialRadius ? dial(p) : bezel(p);
+    const Polar p = offset(x, y, kFaceCentre, kFaceCentre);
+    if (p.r <= kFaceRadius) return p.r < kDialRadius ? dial(with_angle(p)) : bezel(p);
     const Polar b = nearest_button(x, y);
     if (b.r <= kMountOuter) return glass(b);
     // Past the window's edge the bezel just carries on: the cut lands on chrome, and
