@@ -101,6 +101,22 @@ TEST(BuiltinBackgroundAtDpi, LargerScalesAreDrawnSharpNotStretched) {
             }
         }
         EXPECT_LT(repeated, blocks / 4);
+        // Each 2 x 2 block holds the very samples of one pixel drawn at 100 % (4 x 4 of them),
+        // so averaged it gives that pixel back, up to rounding: nothing moved or grew.
+        const Image drawn = assets::to_image(assets::face_picture(n, 96));
+        int largest = 0;
+        for (int y = 0; y < 164; ++y) {
+            for (int x = 0; x < 164; ++x) {
+                for (int k = 0; k < 3; ++k) {
+                    const int sum = channel(large.at(2 * x, 2 * y), k) +
+                                    channel(large.at(2 * x + 1, 2 * y), k) +
+                                    channel(large.at(2 * x, 2 * y + 1), k) +
+                                    channel(large.at(2 * x + 1, 2 * y + 1), k);
+                    largest = std::max(largest, std::abs(sum - 4 * channel(drawn.at(x, y), k)));
+                }
+            }
+        }
+        EXPECT_LE(largest, 4);  // five roundings, each off by half a level at most
         // Yet it is the same picture in the same place: close to the 100 % one smoothly
         // enlarged (about 6 apart; one logical pixel out of place is over 10, the other face 55).
         EXPECT_LT(mean_difference(large, resample(small, 328, 328)), 8.0);
@@ -142,6 +158,7 @@ TEST(ButtonPictureAtDpi, AtOneHundredPercentTheStoredPicture) {
 TEST(ButtonPictureAtDpi, ShippedPicturesAreDrawnAfreshAtTheScale) {
     const auto pictures = shipped_pictures();
     ASSERT_EQ(pictures.size(), 12u);
+    const Image faces[] = {Image(), builtin_background(1, 144), builtin_background(2, 144)};
     for (int b = 1; b <= 12; ++b) {
         for (int kind = 0; kind < 3; ++kind) {
             SCOPED_TRACE("button " + std::to_string(b) + " picture " + std::to_string(kind));
@@ -160,7 +177,7 @@ TEST(ButtonPictureAtDpi, ShippedPicturesAreDrawnAfreshAtTheScale) {
                 EXPECT_EQ(at150.at(47, 47), kWhite);
             } else {
                 // The face under this button, drawn at 150 %, with no pixel see-through.
-                const Image face = builtin_background(kind, 144);
+                const Image& face = faces[kind];
                 const auto& place = assets::kButtonPlaces[std::size_t(b - 1)];
                 const Image under = crop(face, scaled(place.left, 144), scaled(place.top, 144), 48);
                 int differ = 0;
