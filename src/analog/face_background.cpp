@@ -5,12 +5,15 @@
 
 #include "config/names.h"
 #include "config/settings.h"
+#include "ui/art/faces.h"
 #include "ui/builtin_assets.h"
 #include "ui/picture.h"
 
 namespace horalune {
 
-Image builtin_background(int number) {
+Image builtin_background(int number, int dpi) {
+    // At 100 % the embedded picture, as shipped; elsewhere drawn afresh, never stretched.
+    if (dpi != 96) return assets::to_image(assets::face_picture(number == 1 ? 1 : 2, dpi));
     const auto bytes = number == 1 ? builtin::background1_jpg() : builtin::background2_jpg();
     return decode_picture(bytes).value_or(Image());
 }

@@ -11,6 +11,7 @@ namespace horalune {
 // that gives no picture falls back to "默认1" for style 5 and "默认2" for every other style.
 Image choose_face_background(std::string_view value, int style);
 
-Image builtin_background(int number);  // 1 or 2
+// Number 1 or 2 at the dpi: scaled(164, dpi) a side. At 96, the picture embedded in the program.
+Image builtin_background(int number, int dpi = 96);
 
 }  // namespace horalune

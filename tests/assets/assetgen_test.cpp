@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "../../tools/assetgen/window_geometry.h"
+#include "ui/art/window_geometry.h"
 #include "ui/builtin_assets.h"
 
 namespace horalune {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "../../tools/assetgen/window_geometry.h"
 #include "buttons/icon_store.h"
+#include "ui/art/window_geometry.h"
 #include "ui/builtin_assets.h"
 #include "ui/picture.h"
 

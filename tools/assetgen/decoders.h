@@ -2,7 +2,7 @@
 #pragma once
 
 #include "encoders.h"
-#include "raster.h"
+#include "ui/art/raster.h"
 
 namespace horalune::assets {
 

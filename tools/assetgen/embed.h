@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "encoders.h"
+#include "ui/builtin_assets.h"
 
 namespace horalune::assets {
 
@@ -13,6 +14,7 @@ struct Embedded {
     Bytes bytes;
 };
 
-std::string builtin_assets_source(const std::vector<Embedded>& items);
+std::string builtin_assets_source(const std::vector<Embedded>& items,
+                                  const std::vector<builtin::StorePicture>& store_pictures);
 
 }  // namespace horalune::assets

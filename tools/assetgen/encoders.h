@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "raster.h"
+#include "ui/art/raster.h"
 
 namespace horalune::assets {
 

@@ -2,8 +2,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "face_parts.h"
 #include "pictures.h"
+#include "ui/art/face_parts.h"
 
 namespace horalune::assets {
 

@@ -17,6 +17,7 @@
 #include "pictures.h"
 #include "preset_strip.h"
 #include "shipped_store.h"
+#include "ui/art/faces.h"
 #include "ui/builtin_assets.h"
 
 namespace fs = std::filesystem;
@@ -62,8 +63,10 @@ int main(int argc, char** argv) {
         fs::create_directories(generated);
         fs::create_directories(bin);
 
-        const Bytes background1 = encode_jpeg(warm_face(), kJpegQuality);
-        const Bytes background2 = encode_jpeg(cool_face(), kJpegQuality);
+        const Bytes background1 = encode_jpeg(face_picture(1), kJpegQuality);
+        const Bytes background2 = encode_jpeg(face_picture(2), kJpegQuality);
+        // The button faces are cut from these very JPEG bytes, so they match the backgrounds.
+        const ShippedStore store = shipped_icon_store(background1, background2);
         const std::vector<Embedded> items{
             {"window_mask_bmp", encode_bmp24(window_mask())},
             {"background1_jpg", background1},
@@ -76,13 +79,11 @@ int main(int argc, char** argv) {
         for (std::size_t i = 0; i < items.size(); ++i) {
             write_file(generated / names[i], items[i].bytes);
         }
-        write_file(generated / "builtin_assets.cpp", builtin_assets_source(items));
+        write_file(generated / "builtin_assets.cpp", builtin_assets_source(items, store.pictures));
 
-        // The button faces are cut from these very JPEG bytes, so they match the backgrounds.
         const std::string store_name =
             std::string(horalune::kIconStoreName) + std::string(horalune::kIconStoreExtension);
-        write_file(bin / std::u8string(store_name.begin(), store_name.end()),
-                   shipped_icon_store(background1, background2));
+        write_file(bin / std::u8string(store_name.begin(), store_name.end()), store.bytes);
         write_file(bin / "icon.bmp", encode_bmp24(preset_strip()));
         // Kept pristine in generated_dir for packages: the copy beside the program is the
         // developer's to change by running it.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "pictograms.h"
+#include "ui/art/pictograms.h"
 
 namespace horalune::assets {
 

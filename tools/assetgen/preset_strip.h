@@ -2,7 +2,7 @@
 // for preset k, white transparent.
 #pragma once
 
-#include "raster.h"
+#include "ui/art/raster.h"
 
 namespace horalune::assets {
 

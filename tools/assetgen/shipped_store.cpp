@@ -1,12 +1,15 @@
 #include "shipped_store.h"
 
 #include <algorithm>
+#include <set>
+#include <stdexcept>
 #include <vector>
 
 #include "buttons/icon_store_format.h"
 #include "decoders.h"
-#include "pictograms.h"
-#include "window_geometry.h"
+#include "ui/art/pictograms.h"
+#include "ui/art/picture_hash.h"
+#include "ui/art/window_geometry.h"
 
 namespace horalune::assets {
 
@@ -16,24 +19,22 @@ struct DefaultButton {
     const char* command;
     const char* sound;
     const char* tooltip;
-    Paint (*pictogram)(double x, double y);
 };
 
-// Button n sits at n o'clock; the clock's own tool sits at twelve.
+// Button n sits at n o'clock; its hover icon is button_pictogram(n).
 const DefaultButton kDefaults[kIconRecordCount] = {
-    {"notepad.exe", "", "打开记事本。", notepad_pictogram},
-    {"calc.exe", "", "打开计算器。", calculator_pictogram},
-    {"mspaint.exe", "", "打开画图。", palette_pictogram},
-    {"explorer.exe", "", "打开资源管理器。", folder_pictogram},
-    {"control.exe", "", "打开控制面板。", gear_pictogram},
-    {"cmd.exe", "", "打开命令提示符。", console_pictogram},
-    {"taskmgr.exe", "", "打开任务管理器。", monitor_pictogram},
-    {"charmap.exe", "", "打开字符映射表。", glyph_pictogram},
-    {"magnify.exe", "", "打开放大镜。", magnifier_pictogram},
-    {"光驱开关", "C:\\Windows\\Media\\ding.wav", "打开或关闭光驱。", disc_pictogram},
-    {"上网下网", "", "拨号上网或断开网络。", globe_pictogram},
-    {"control.exe timedate.cpl", "C:\\Windows\\Media\\chimes.wav", "调整日期和时间。",
-     calendar_pictogram},
+    {"notepad.exe", "", "打开记事本。"},
+    {"calc.exe", "", "打开计算器。"},
+    {"mspaint.exe", "", "打开画图。"},
+    {"explorer.exe", "", "打开资源管理器。"},
+    {"control.exe", "", "打开控制面板。"},
+    {"cmd.exe", "", "打开命令提示符。"},
+    {"taskmgr.exe", "", "打开任务管理器。"},
+    {"charmap.exe", "", "打开字符映射表。"},
+    {"magnify.exe", "", "打开放大镜。"},
+    {"光驱开关", "C:\\Windows\\Media\\ding.wav", "打开或关闭光驱。"},
+    {"上网下网", "", "拨号上网或断开网络。"},
+    {"control.exe timedate.cpl", "C:\\Windows\\Media\\chimes.wav", "调整日期和时间。"},
 };
 
 std::string as_string(const Bytes& bytes) {
@@ -54,18 +55,30 @@ RgbImage cut(const RgbImage& picture, const ButtonPlace& place) {
 
 }  // namespace
 
-std::string shipped_icon_store(const Bytes& background1_jpg, const Bytes& background2_jpg) {
+ShippedStore shipped_icon_store(const Bytes& background1_jpg, const Bytes& background2_jpg) {
     const RgbImage background1 = decode_jpeg(background1_jpg);
     const RgbImage background2 = decode_jpeg(background2_jpg);
+    ShippedStore store;
     std::vector<IconRecord> records;
+    std::set<std::uint64_t> seen;
+    const auto add = [&](const RgbImage& picture, int face, int button) {
+        const std::uint64_t hash = picture_hash(to_image(picture));
+        // Two equal pictures could not tell the program which one to draw.
+        if (!seen.insert(hash).second) throw std::runtime_error("two store pictures hash alike");
+        store.pictures.push_back({hash, face, button});
+        return as_string(encode_png(picture));
+    };
     for (int i = 0; i < kIconRecordCount; ++i) {
         const DefaultButton& d = kDefaults[i];
-        records.push_back({d.command, d.sound, d.tooltip,
-                           as_string(encode_png(pictogram(d.pictogram))),
-                           as_string(encode_png(cut(background1, kButtonPlaces[i]))),
-                           as_string(encode_png(cut(background2, kButtonPlaces[i])))});
+        const int button = i + 1;
+        IconRecord record{d.command, d.sound, d.tooltip, {}, {}, {}};
+        record.icon = add(pictogram(button_pictogram(button)), 0, button);
+        record.face5 = add(cut(background1, kButtonPlaces[i]), 1, button);
+        record.face6 = add(cut(background2, kButtonPlaces[i]), 2, button);
+        records.push_back(std::move(record));
     }
-    return encode_icon_store(records);
+    store.bytes = encode_icon_store(records);
+    return store;
 }
 
 }  // namespace horalune::assets

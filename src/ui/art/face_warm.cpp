@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "face_parts.h"
-#include "pictures.h"
+#include "faces.h"
 
 namespace horalune::assets {
 
@@ -59,8 +59,8 @@ Colour jewel(const Polar& b) {
 }
 
 Colour shade(double x, double y) {
-    const Polar p = polar(x, y, kFaceCentre, kFaceCentre);
-    if (p.r <= kFaceRadius) return p.r < kDialRadius ? dial(p) : bezel(p);
+    const Polar p = offset(x, y, kFaceCentre, kFaceCentre);
+    if (p.r <= kFaceRadius) return p.r < kDialRadius ? dial(with_angle(p)) : bezel(p);
     const Polar b = nearest_button(x, y);
     if (b.r <= kMountOuter) return jewel(b);
     // Past the window's edge the bezel just carries on: the cut lands on gold, and
@@ -70,8 +70,8 @@ Colour shade(double x, double y) {
 
 }  // namespace
 
-RgbImage warm_face() {
-    return render(kWindowSize, kWindowSize, 4, shade);
+Colour warm_face_colour(double x, double y) {
+    return shade(x, y);
 }
 
 }  // namespace horalune::assets

@@ -25,7 +25,12 @@ Paint cards_pictogram(double x, double y);       // two playing cards, a heart o
 Paint microphone_pictogram(double x, double y);  // microphone on a stand
 Paint mine_pictogram(double x, double y);        // spiked black ball
 
-// Rendered and keyed on white, ready to encode.
-RgbImage pictogram(const AlphaShader& shade);
+using Pictogram = Paint (*)(double x, double y);
+
+// Rendered at the dpi (scaled(32, dpi) a side) and keyed on white, ready to encode or show.
+RgbImage pictogram(const AlphaShader& shade, int dpi = 96);
+
+// The hover icon of shipped button n (1..12; button n sits at n o'clock).
+Pictogram button_pictogram(int button);
 
 }  // namespace horalune::assets

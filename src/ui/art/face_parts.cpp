@@ -5,14 +5,22 @@
 
 namespace horalune::assets {
 
-Polar polar(double x, double y, double cx, double cy) {
+Polar offset(double x, double y, double cx, double cy) {
     Polar p;
     p.dx = x - cx;
     p.dy = y - cy;
     p.r = std::hypot(p.dx, p.dy);
+    return p;
+}
+
+Polar with_angle(Polar p) {
     p.angle = std::atan2(p.dx, -p.dy);
     if (p.angle < 0) p.angle += 2 * std::numbers::pi;
     return p;
+}
+
+Polar polar(double x, double y, double cx, double cy) {
+    return with_angle(offset(x, y, cx, cy));
 }
 
 double facing_light(const Polar& p) {
@@ -21,13 +29,19 @@ double facing_light(const Polar& p) {
 }
 
 Polar nearest_button(double x, double y) {
-    Polar best;
-    best.r = 1e9;
+    // Runs for every sample outside the dial: squared distances pick the button, and only the
+    // winner's offset is measured.
+    const ButtonPlace* best = &kButtonPlaces[0];
+    double best_d2 = 1e18;
     for (const ButtonPlace& b : kButtonPlaces) {
-        const Polar p = polar(x, y, button_centre_x(b), button_centre_y(b));
-        if (p.r < best.r) best = p;
+        const double dx = x - button_centre_x(b), dy = y - button_centre_y(b);
+        const double d2 = dx * dx + dy * dy;
+        if (d2 < best_d2) {
+            best_d2 = d2;
+            best = &b;
+        }
     }
-    return best;
+    return offset(x, y, button_centre_x(*best), button_centre_y(*best));
 }
 
 double ring_tone(const Polar& p, double inner, double outer) {

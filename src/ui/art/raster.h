@@ -5,6 +5,8 @@
 #include <functional>
 #include <vector>
 
+#include "platform/image.h"
+
 namespace horalune::assets {
 
 // Components 0..1, as stored in the files (no gamma handling: the pictures are tiny).
@@ -46,12 +48,39 @@ struct RgbaImage {
     std::vector<std::uint8_t> rgba;
 };
 
-RgbImage render(int width, int height, int samples, const Shader& shade);
-RgbaImage render_alpha(int width, int height, int samples, const AlphaShader& shade);
+// The device pixels a render covers. The picture is drawn in logical pixels (96 dpi); at another
+// scale device pixel (x, y) covers the square of side 1 / scale around its centre, and `left`,
+// `top` place the first pixel inside the whole picture (to draw part of it).
+struct Area {
+    int width = 0;
+    int height = 0;
+    double scale = 1.0;  // dpi / 96
+    int left = 0;
+    int top = 0;
+};
+
+// `samples` x `samples` shader calls per device pixel, averaged.
+RgbImage render(const Area& area, int samples, const Shader& shade);
+RgbaImage render_alpha(const Area& area, int samples, const AlphaShader& shade);
+
+inline RgbImage render(int width, int height, int samples, const Shader& shade) {
+    return render(Area{width, height}, samples, shade);
+}
+inline RgbaImage render_alpha(int width, int height, int samples, const AlphaShader& shade) {
+    return render_alpha(Area{width, height}, samples, shade);
+}
+
+// Samples a side for a picture drawn with `base` a side at 96 dpi: a device pixel at a higher
+// dpi is smaller, so fewer keep the same density over a logical pixel (never fewer than 2).
+int samples_at(int base, int dpi);
 
 // Share of the pixel's samples for which the test holds.
 double coverage(double x, double y, int samples, const std::function<bool(double, double)>& test);
 
 std::uint8_t to_byte(double v);
+
+// Between the drawing code's pictures and the program's (opaque, 0xAARRGGBB).
+Image to_image(const RgbImage& picture);
+RgbImage to_rgb(const Image& picture);  // alpha dropped
 
 }  // namespace horalune::assets

@@ -12,12 +12,16 @@ struct Polar {
 };
 
 Polar polar(double x, double y, double cx, double cy);
+// The same without the angle (left 0), for the many points that never need it; with_angle
+// completes it to what polar() gives.
+Polar offset(double x, double y, double cx, double cy);
+Polar with_angle(Polar p);
 
 // -1..1: how much a surface tilted away from the centre at this point faces the light,
 // which comes from the upper left as on most desktop art.
 double facing_light(const Polar& p);
 
-// The button disc whose centre is nearest, as seen from that centre.
+// The button disc whose centre is nearest, as seen from that centre (without the angle).
 Polar nearest_button(double x, double y);
 
 // Light of a rounded metal ring between radii inner and outer: 0 dark .. 1 bright.

@@ -39,8 +39,33 @@ double sub(int i, int n) {
 
 }  // namespace
 
-RgbImage render(int width, int height, int samples, const Shader& shade) {
+namespace {
+
+// Where the samples of a row (or column) of device pixels fall in logical pixels. At scale 1
+// this is exactly pixel + sub(i, n), as the 96 dpi pictures have always been drawn.
+std::vector<double> sample_points(int count, int first, int samples, double scale) {
+    std::vector<double> out;
+    out.reserve(std::size_t(count) * samples);
+    const double shift = 0.5 / scale - 0.5;
+    for (int p = 0; p < count; ++p) {
+        for (int i = 0; i < samples; ++i)
+            out.push_back((first + p + sub(i, samples)) / scale + shift);
+    }
+    return out;
+}
+
+}  // namespace
+
+int samples_at(int base, int dpi) {
+    if (dpi == 96) return base;
+    return std::max(2, int(std::lround(base * 96.0 / dpi)));
+}
+
+RgbImage render(const Area& area, int samples, const Shader& shade) {
+    const int width = area.width, height = area.height;
     RgbImage out{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 3)};
+    const std::vector<double> xs = sample_points(width, area.left, samples, area.scale);
+    const std::vector<double> ys = sample_points(height, area.top, samples, area.scale);
     const double n = double(samples) * samples;
     std::size_t at = 0;
     for (int y = 0; y < height; ++y) {
@@ -48,7 +73,8 @@ RgbImage render(int width, int height, int samples, const Shader& shade) {
             Colour sum;
             for (int j = 0; j < samples; ++j) {
                 for (int i = 0; i < samples; ++i) {
-                    const Colour c = shade(x + sub(i, samples), y + sub(j, samples));
+                    const Colour c =
+                        shade(xs[std::size_t(x) * samples + i], ys[std::size_t(y) * samples + j]);
                     sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
                 }
             }
@@ -60,8 +86,11 @@ RgbImage render(int width, int height, int samples, const Shader& shade) {
     return out;
 }
 
-RgbaImage render_alpha(int width, int height, int samples, const AlphaShader& shade) {
+RgbaImage render_alpha(const Area& area, int samples, const AlphaShader& shade) {
+    const int width = area.width, height = area.height;
     RgbaImage out{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 4)};
+    const std::vector<double> xs = sample_points(width, area.left, samples, area.scale);
+    const std::vector<double> ys = sample_points(height, area.top, samples, area.scale);
     const double n = double(samples) * samples;
     std::size_t at = 0;
     for (int y = 0; y < height; ++y) {
@@ -71,7 +100,8 @@ RgbaImage render_alpha(int width, int height, int samples, const AlphaShader& sh
             double alpha = 0;
             for (int j = 0; j < samples; ++j) {
                 for (int i = 0; i < samples; ++i) {
-                    const Paint p = shade(x + sub(i, samples), y + sub(j, samples));
+                    const Paint p =
+                        shade(xs[std::size_t(x) * samples + i], ys[std::size_t(y) * samples + j]);
                     sum = {sum.r + p.colour.r * p.alpha, sum.g + p.colour.g * p.alpha,
                            sum.b + p.colour.b * p.alpha};
                     alpha += p.alpha;
@@ -83,6 +113,25 @@ RgbaImage render_alpha(int width, int height, int samples, const AlphaShader& sh
             out.rgba[at++] = to_byte(sum.b * k);
             out.rgba[at++] = to_byte(alpha / n);
         }
+    }
+    return out;
+}
+
+Image to_image(const RgbImage& picture) {
+    Image out(picture.width, picture.height);
+    for (std::size_t i = 0, j = 0; i < out.pixels.size(); ++i, j += 3) {
+        out.pixels[i] = 0xFF000000u | std::uint32_t(picture.rgb[j]) << 16 |
+                        std::uint32_t(picture.rgb[j + 1]) << 8 | picture.rgb[j + 2];
+    }
+    return out;
+}
+
+RgbImage to_rgb(const Image& picture) {
+    RgbImage out{picture.width, picture.height, {}};
+    out.rgb.reserve(picture.pixels.size() * 3);
+    for (const std::uint32_t p : picture.pixels) {
+        out.rgb.insert(out.rgb.end(),
+                       {std::uint8_t(p >> 16), std::uint8_t(p >> 8), std::uint8_t(p)});
     }
     return out;
 }

@@ -12,10 +12,6 @@ const Colour kInk = rgb(34, 40, 56);
 
 }  // namespace
 
-RgbImage pictogram(const AlphaShader& shade) {
-    return keyed_on_white(render_alpha(kPictogramSize, kPictogramSize, 8, shade));
-}
-
 Paint notepad_pictogram(double x, double y) {
     for (const double ring : {11.0, 14.0, 17.0, 20.0}) {
         if (auto c = outlined(stroke_distance(x, y, ring, 3.6, ring, 7.4, 1.0), rgb(196, 200, 210),

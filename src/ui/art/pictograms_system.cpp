@@ -26,6 +26,8 @@ Colour hue(double h) {
 
 Paint gear_pictogram(double x, double y) {
     const Polar p = polar(x, y, kPictogramCentre, kPictogramCentre);
+    // No tooth reaches past hypot(13.6, 2.4): spare the eight distances out there.
+    if (p.r > 13.85) return kClear;
     double d = p.r - 9.6;
     for (int tooth = 0; tooth < 8; ++tooth) {
         const double a = tooth * kPi / 4 + kPi / 8;
