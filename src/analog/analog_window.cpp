@@ -5,9 +5,9 @@
 #include "platform/dpi.h"
 #include "platform/rect_math.h"
 #include "ui/builtin_assets.h"
+#include "ui/button_pictures.h"
 #include "ui/clock_art.h"
 #include "ui/picture.h"
-#include "ui/resample.h"
 
 namespace horalune {
 
@@ -63,11 +63,6 @@ void draw_keyed(Image& target, const Image& picture, int left, int top, const Re
             if (!is_white(p)) target.at(x, y) = p;
         }
     }
-}
-
-// A button's picture at the device's size for the dpi.
-Image button_picture_at(const Image& stored, int dpi) {
-    return resample(stored, scaled(stored.width, dpi), scaled(stored.height, dpi));
 }
 
 }  // namespace

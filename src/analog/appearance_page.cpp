@@ -190,7 +190,7 @@ struct Page {
     void default_face() {
         const bool first = form.checked(kStyle1);
         write(&ClockSettings::background, first ? cfg::kBuiltin1 : cfg::kBuiltin2);
-        context.clock.face().set_background_picture(builtin_background(first ? 1 : 2));
+        set_builtin_background(context.clock.face(), first ? 1 : 2);
         show_face();
     }
 

@@ -117,8 +117,7 @@ void Application::name_show_items() {
 }
 
 void Application::choose_background() {
-    analog_->face().set_background_picture(
-        choose_face_background(globals_.settings().clock.background, clock_style_));
+    set_face_background(analog_->face(), globals_.settings().clock.background, clock_style_);
 }
 
 void Application::disarm_shutdown() {

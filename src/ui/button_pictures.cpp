@@ -9,7 +9,7 @@
 #include "ui/art/picture_hash.h"
 #include "ui/builtin_assets.h"
 #include "ui/resample.h"
-#include "ui/scale.h"
+#include "platform/dpi.h"
 
 namespace horalune {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "analog/analog_window.h"
+#include "analog/face_background.h"
 #include "app/application.h"
 #include "platform/dpi.h"
 #include "support/app_fixture.h"
@@ -50,8 +51,13 @@ TEST_F(PerMonitorScaleTest, TheClockIsDrawnAgainAtTheDevicesSizeWhenMovedToAnoth
     EXPECT_GT(analog_state().presents, presents);
     EXPECT_EQ(analog_state().content.width, 246);
     EXPECT_EQ(analog_state().content.height, 246);
-    // Cut to the mask drawn for that scale, not the 100 % mask stretched.
+    // Cut to the mask drawn for that scale, not the 100 % mask stretched; the built-in face
+    // picture drawn for it too (compared where no hand reaches: a corner).
     EXPECT_EQ(analog_state().shape.pixels, draw_window_mask(144).pixels);
+    const Image drawn = builtin_background(2, 144);
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 12; ++x) ASSERT_EQ(analog().face().image().at(x, y), drawn.at(x, y));
+    }
 
     // Hits are still found by logical position.
     const Point face = face_point();

@@ -19,7 +19,7 @@
 #include "ui/builtin_assets.h"
 #include "ui/picture.h"
 #include "ui/resample.h"
-#include "ui/scale.h"
+#include "platform/dpi.h"
 
 namespace horalune {
 namespace {

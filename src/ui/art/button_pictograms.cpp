@@ -1,7 +1,7 @@
 #include <array>
 
 #include "pictograms.h"
-#include "ui/scale.h"
+#include "platform/dpi.h"
 
 namespace horalune::assets {
 

@@ -1,6 +1,6 @@
 #include "faces.h"
 
-#include "ui/scale.h"
+#include "platform/dpi.h"
 #include "window_geometry.h"
 
 namespace horalune::assets {
