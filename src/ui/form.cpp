@@ -1,7 +1,9 @@
 #include "ui/form.h"
 
+#include <algorithm>
 #include <stdexcept>
 
+#include "platform/dpi.h"
 #include "ui/layout.h"
 
 namespace horalune {
@@ -95,6 +97,7 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
     }
     fit_ = compute_fit();
     if (fit_.growth != Size{}) resize(size_.width, size_.height);
+    keep_within_monitor();
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Control& c = controls_[i];
         if (is_native(c.kind))
@@ -103,6 +106,20 @@ Form::Form(Platform& platform, const WindowDesign& design, bool visible,
     for (const Control& c : controls_) {
         if (c.kind == ControlKind::timer && c.interval > 0) set_interval(c.name, c.interval);
     }
+}
+
+void Form::keep_within_monitor() {
+    const std::vector<Rect> monitors = platform_.monitor_rects();
+    const Rect r = platform_.window_rect(window_);
+    const int i = monitor_index(monitors, r);
+    if (i < 0) return;
+    const Rect& m = monitors[static_cast<std::size_t>(i)];
+    const auto into = [](int start, int length, int area_start, int area_length) {
+        return std::max(area_start, std::min(start, area_start + area_length - length));
+    };
+    const int left = into(r.left, r.width, m.left, m.width);
+    const int top = into(r.top, r.height, m.top, m.height);
+    if (left != r.left || top != r.top) platform_.move_window(window_, left, top);
 }
 
 Form::~Form() {

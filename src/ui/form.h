@@ -169,6 +169,9 @@ class Form {
     // Changes a control's state and shows the change.
     void change(std::string_view name, const std::function<void(Control&)>& edit);
     Fit compute_fit() const;
+    // A window made where its monitor's edge would cut it (a small screen, a large scale, a
+    // window grown for its texts) is moved wholly onto that monitor.
+    void keep_within_monitor();
 
     Platform& platform_;
     std::string name_;

@@ -5,6 +5,7 @@
 #include "analog/analog_window.h"
 #include "analog/face_background.h"
 #include "app/application.h"
+#include "events/reminder_popup.h"
 #include "platform/dpi.h"
 #include "support/app_fixture.h"
 #include "ui/clock_art.h"
@@ -98,7 +99,21 @@ TEST_F(PerMonitorScaleTest, AClockPlacedBeyondEveryMonitorAtStartComesOntoOne) {
     platform.set_monitors({{0, 0, 512, 384}});
     platform.set_monitor_dpis({192});
     start();
-    EXPECT_EQ(platform.window_rect(clock()), (Rect{348, 0, 164, 164}));
+    const Rect r = platform.window_rect(clock());
+    EXPECT_GE(r.left, 0);
+    EXPECT_LE(r.left + r.width, 512);
+    EXPECT_EQ(r.width, 164);
+}
+
+// The reminder popup is designed at (300, 100): on a screen of 400 x 300 logical pixels (800 x
+// 600 at 200 %) it would reach beyond the right edge, cutting its buttons away.
+TEST(FormPlacement, AWindowMadeAcrossItsMonitorsEdgeComesWhollyOntoIt) {
+    HeadlessPlatform platform;
+    platform.set_monitors({{0, 0, 400, 300}});
+    const Form popup(platform, reminder_popup_design());
+    const Rect r = platform.window_rect(popup.window());
+    EXPECT_EQ(r.left + r.width, 400);
+    EXPECT_EQ(r.top, 100);  // only as far as needed
 }
 
 }  // namespace
