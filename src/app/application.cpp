@@ -68,7 +68,8 @@ void Application::start_up() {
     tick_ = std::make_unique<SecondTick>(platform_, globals_, *analog_, *this);
     analog_->form().on_timer(kSecondTimer, [this] {
         (*tick_)();
-        arm_autohide();
+        // The tick has just looked at config.ini: a second look would find the same.
+        arm_autohide(globals_.config.last_read());
     });
     analog_->form().on_timer(kVibrateTimer, [this] {
         vibrate_step(platform_, globals_, *analog_, digital_ ? digital_->window() : kNoWindow);
@@ -82,10 +83,13 @@ void Application::start_up() {
     arm_autohide();
 }
 
-void Application::arm_autohide() {
+void Application::arm_autohide(const Settings* seen) {
     // The timer wakes the program three times a second: it runs only while a switch is on.
     // The second tick looks again, so a switch edited in config.ini counts from the next second.
-    const int interval = autohide_wanted(globals_, digital_ != nullptr) ? kAutoHideInterval : 0;
+    const bool digital_open = digital_ != nullptr;
+    const bool wanted =
+        seen ? autohide_wanted(*seen, digital_open) : autohide_wanted(globals_, digital_open);
+    const int interval = wanted ? kAutoHideInterval : 0;
     Form& form = analog_->form();
     if (form.interval(kAutoHideTimer) != interval) form.set_interval(kAutoHideTimer, interval);
 }

@@ -82,8 +82,9 @@ class Application : public EventSink, public TickActions {
     OpenForms& open_forms() { return open_forms_; }
 
   private:
-    // Runs the auto-hide timer while a switch asks for it, stops it otherwise.
-    void arm_autohide();
+    // Runs the auto-hide timer while a switch asks for it, stops it otherwise; after `seen`
+    // when given (settings just looked at), else after config.ini as it is now.
+    void arm_autohide(const Settings* seen = nullptr);
     // TickActions: the windows the tick reaches into.
     bool digital_clock_open() override;
     void set_digital_text(const std::string& text) override;

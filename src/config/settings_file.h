@@ -39,6 +39,10 @@ class SettingsFile {
 
     void save_text(const std::string& path, const FieldRow& row, std::string_view text);
 
+    // The settings as the last current() gave them, without a look at the file; none after a
+    // save or before the first read.
+    const Settings* last_read() const { return valid_ ? &settings_ : nullptr; }
+
     // The next current() reads the file whatever it looks like.
     void forget() { valid_ = false; }
 

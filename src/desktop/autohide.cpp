@@ -78,7 +78,10 @@ void autohide_tick(Platform& platform, Globals& globals, WindowId analog, Window
 }
 
 bool autohide_wanted(Globals& globals, bool digital_open) {
-    const Settings& settings = globals.settings();
+    return autohide_wanted(globals.settings(), digital_open);
+}
+
+bool autohide_wanted(const Settings& settings, bool digital_open) {
     return settings.clock.auto_hide.on() || (digital_open && settings.digital.auto_hide.on());
 }
 

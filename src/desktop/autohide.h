@@ -45,6 +45,7 @@ void dock_window(Platform& platform, WindowId window);
 // Whether the auto-hide timer has anything to do: the clock's switch is on, or the digital
 // clock is open with its own switch on.
 bool autohide_wanted(Globals& globals, bool digital_open);
+bool autohide_wanted(const Settings& settings, bool digital_open);
 void autohide_tick(Platform& platform, Globals& globals, WindowId analog, WindowId digital);
 
 // "自动隐藏" of the tray menu: flips its check mark and writes the new state.

@@ -42,6 +42,8 @@ Look look(const std::string& path);
 // How many times read_all has opened a file since the program started (benchmarks and tests
 // count the reads a tick does).
 std::uint64_t read_count();
+// The same for look.
+std::uint64_t look_count();
 
 // Suffix of the sibling temporary files that write_atomic uses; a leftover from a crash
 // is taken over (overwritten) by the next write of the same file.

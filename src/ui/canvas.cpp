@@ -51,6 +51,7 @@ void Canvas::set_dpi(int dpi) {
     layer_ready_ = false;
     drawn_ = {};
     over_layer_ = {};
+    shapes_.clear();  // worked out for the old picture's size, clipped to it
     changed_ = {0, 0, image_.width, image_.height};
 }
 

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
+#include <vector>
 
 #include "platform/image.h"
 #include "platform/platform.h"
@@ -76,6 +79,31 @@ class Canvas {
     void ellipse(int left, int top, int right, int bottom);
 
   private:
+    // How much of each pixel a figure covers (0 ... 255), worked out once per shape and
+    // blended in any colour over whatever lies below: the second hand takes the same 60
+    // shapes hour after hour, and the cap the same one every second.
+    struct Stamp {
+        struct Row {
+            int y = 0, x = 0, count = 0;
+            std::size_t first = 0;  // into alpha
+        };
+        std::vector<Row> rows;
+        std::vector<std::uint8_t> alpha;
+    };
+    struct ShapeKey {
+        enum class Kind { line, ellipse } kind = Kind::line;
+        int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        double pen = 0;  // the pen width drawn with
+        auto operator<=>(const ShapeKey&) const = default;
+    };
+    struct Shape {
+        Stamp fill;     // an ellipse's inside
+        Stamp outline;  // a line, or an ellipse's edge
+    };
+    Shape* find_shape(const ShapeKey& key);
+    Shape& new_shape(const ShapeKey& key);
+    void paint(const Stamp& stamp, std::uint32_t colour);
+
     void paint_picture();
     void touched(int left, int top, int right, int bottom);  // inclusive pixel bounds
 
@@ -97,6 +125,7 @@ class Canvas {
     std::uint32_t pen_colour_ = 0xFF000000u;
     double pen_width_ = 1;
     std::uint32_t fill_colour_ = 0xFFFFFFFFu;
+    std::map<ShapeKey, Shape> shapes_;  // bounded: emptied when full
 };
 
 }  // namespace horalune

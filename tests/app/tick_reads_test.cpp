@@ -53,5 +53,24 @@ TEST_F(TickReadsTest, UnchangedFileIsNotReadAndAChangeIsReadOnce) {
     EXPECT_NE(app->reminder_popup(), nullptr);
 }
 
+// A second's work looks at the file once: the tick's checks and the auto-hide timer's arming
+// all go by that one look. (With auto-hide on, that timer looks again three times a second.)
+TEST_F(TickReadsTest, OneLookAtTheFileASecond) {
+    std::string config = armed("7:30:0");
+    for (std::size_t at; (at = config.find("自动隐藏=真")) != std::string::npos;) {
+        config.replace(at, std::string("自动隐藏=真").size(), "自动隐藏=假");
+    }
+    write_config(config);
+    age_config();
+    platform.set_now({2026, 12, 8, 10, 15, 0, 0, 2});
+    start();
+    platform.advance(1000);
+    for (int second = 0; second < 5; ++second) {
+        const std::uint64_t before = files::look_count();
+        platform.advance(1000);
+        EXPECT_EQ(files::look_count() - before, 1u);
+    }
+}
+
 }  // namespace
 }  // namespace horalune

@@ -66,6 +66,58 @@ TEST(CanvasTest, ClearWithoutPictureIsTheBackgroundColour) {
     for (const auto p : c.image().pixels) EXPECT_EQ(p, kBack);
 }
 
+// A figure's coverage is worked out once per shape and kept: drawn again in another colour,
+// over other pixels, with another pen, as the other kind of figure, or after more shapes than
+// are kept, it must look exactly as on a canvas that never drew before.
+TEST(CanvasTest, KeptShapesDrawAsOnAFreshCanvas) {
+    Image noise(48, 40);
+    for (std::size_t i = 0; i < noise.pixels.size(); ++i) {
+        noise.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u >> 8);
+    }
+    struct Figure {
+        bool ellipse;
+        int x1, y1, x2, y2;
+        double pen;
+        std::uint32_t pen_colour, fill_colour;
+    };
+    const auto draw = [](Canvas& c, const Figure& f) {
+        c.set_pen_width(f.pen);
+        c.set_pen_colour(f.pen_colour);
+        c.set_fill_colour(f.fill_colour);
+        if (f.ellipse) {
+            c.ellipse(f.x1, f.y1, f.x2, f.y2);
+        } else {
+            c.line(f.x1, f.y1, f.x2, f.y2);
+        }
+    };
+    const auto fresh = [&](const Figure& f) {
+        Canvas c(noise.width, noise.height);
+        c.set_background_picture(noise);
+        c.clear();
+        draw(c, f);
+        return c.image().pixels;
+    };
+    const Figure figures[] = {{false, 24, 3, 40, 20, 1, 0xFF0000FFu, 0},
+                              {false, 24, 3, 40, 20, 1, 0xFFFF8000u, 0},
+                              {false, 24, 3, 40, 20, 3.5, 0xFFFF8000u, 0},
+                              {true, 24, 3, 40, 20, 3.5, 0xFF00FF00u, 0xFF800080u},
+                              {true, 24, 3, 40, 20, 3.5, 0xFF800080u, 0xFF00FF00u},
+                              {true, 24, 3, 40, 20, 1, 0xFF800080u, 0xFF00FF00u},
+                              {false, -5, 30, 60, 35, 2, 0xFF000000u, 0}};
+    Canvas kept(noise.width, noise.height);
+    kept.set_background_picture(noise);
+    for (int round = 0; round < 3; ++round) {
+        for (std::size_t i = 0; i < std::size(figures); ++i) {
+            SCOPED_TRACE(testing::Message() << "round " << round << ", figure " << i);
+            kept.clear();
+            draw(kept, figures[i]);
+            ASSERT_EQ(kept.image().pixels, fresh(figures[i]));
+        }
+        // Many other shapes in between: more than are kept.
+        for (int n = 0; n < 200; ++n) kept.line(n % 48, 0, 47 - n % 48, 39 - n / 48);
+    }
+}
+
 TEST(PictureTest, BrokenOrEmptyDataGivesNoPicture) {
     EXPECT_FALSE(decode_picture(std::string()).has_value());
     EXPECT_FALSE(decode_picture(std::string("GIF89a")).has_value());

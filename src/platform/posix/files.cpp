@@ -45,6 +45,7 @@ void sync_parent_folder(const std::string& path) {
 }
 
 std::atomic<std::uint64_t> reads{0};
+std::atomic<std::uint64_t> looks{0};
 
 std::int64_t nanoseconds(const timespec& t) {
     return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
@@ -56,7 +57,12 @@ std::uint64_t read_count() {
     return reads.load(std::memory_order_relaxed);
 }
 
+std::uint64_t look_count() {
+    return looks.load(std::memory_order_relaxed);
+}
+
 Look look(const std::string& path) {
+    looks.fetch_add(1, std::memory_order_relaxed);
     Look result;
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);

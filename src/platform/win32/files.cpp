@@ -57,6 +57,7 @@ bool write_and_flush(const std::wstring& tmp, std::string_view bytes) {
 }
 
 std::atomic<std::uint64_t> reads{0};
+std::atomic<std::uint64_t> looks{0};
 
 // A FILETIME (100 ns since 1601) as nanoseconds since 1970.
 std::int64_t nanoseconds(const FILETIME& t) {
@@ -72,7 +73,12 @@ std::uint64_t read_count() {
     return reads.load(std::memory_order_relaxed);
 }
 
+std::uint64_t look_count() {
+    return looks.load(std::memory_order_relaxed);
+}
+
 Look look(const std::string& path) {
+    looks.fetch_add(1, std::memory_order_relaxed);
     Look result;
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
