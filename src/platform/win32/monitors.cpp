@@ -9,6 +9,16 @@
 namespace horalune::win32 {
 namespace {
 
+// One monitor has the system's scale; asking the monitor maps shcore, which costs memory at
+// start, so only several monitors are asked.
+bool several_monitors() {
+    return GetSystemMetrics(SM_CMONITORS) > 1;
+}
+
+int monitor_dpi(HMONITOR monitor) {
+    return several_monitors() ? monitor_dpi_of(monitor) : system_dpi();
+}
+
 struct Found {
     std::vector<MonitorScale> monitors;
     bool primary_seen = false;
@@ -22,7 +32,7 @@ BOOL CALLBACK add_monitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
     if (!GetMonitorInfoW(monitor, &info)) return TRUE;
     const RECT& r = info.rcMonitor;
     const MonitorScale scale{{r.left, r.top, r.right - r.left, r.bottom - r.top},
-                             found.forced_dpi > 0 ? found.forced_dpi : monitor_dpi_of(monitor)};
+                             found.forced_dpi > 0 ? found.forced_dpi : monitor_dpi(monitor)};
     if ((info.dwFlags & MONITORINFOF_PRIMARY) != 0 && !found.primary_seen) {
         found.primary_seen = true;
         found.monitors.insert(found.monitors.begin(), scale);
