@@ -18,6 +18,7 @@
 
 #include "e2e/win32_recorder.h"
 #include "platform/win32/aligned_timer.h"
+#include "platform/win32/backend.h"
 #include "platform/win32/window_shape.h"
 
 namespace horalune {
@@ -63,6 +64,41 @@ TEST_F(Win32WindowTest, MouseInputArrivesInClientCoordinates) {
         if (e.rfind("move", 0) != 0 || e == "move -3,9") seen.push_back(e);  // skip pointer noise
     }
     EXPECT_EQ(seen, expected);
+}
+
+// At 200 % the program still speaks in logical pixels: what it asks for is doubled on the
+// device, and what the device reports is halved before the program hears of it.
+TEST_F(Win32WindowTest, AtTwiceTheScaleTheProgramSeesLogicalPixels) {
+    static_cast<win32::Win32Platform&>(*platform).force_dpi(192);
+    ASSERT_TRUE(open(Rect{40, 50, 120, 90}, true));
+    EXPECT_EQ(platform->window_dpi(window), 192);
+    RECT device{};
+    GetWindowRect(hwnd, &device);
+    EXPECT_EQ(device.left, 80);
+    EXPECT_EQ(device.top, 100);
+    EXPECT_EQ(device.right - device.left, 240);
+    EXPECT_EQ(device.bottom - device.top, 180);
+    EXPECT_EQ(platform->window_rect(window), (Rect{40, 50, 120, 90}));
+    platform->move_window(window, 70, 80);
+    EXPECT_EQ(platform->window_rect(window), (Rect{70, 80, 120, 90}));  // what config.ini gets
+
+    ControlSpec button;
+    button.type = ControlType::button;
+    button.rect = {10, 20, 60, 24};
+    button.caption = "OK";
+    const int id = platform->create_control(window, button);
+    ASSERT_NE(id, 0);
+    RECT box{};
+    GetWindowRect(GetWindow(hwnd, GW_CHILD), &box);
+    MapWindowPoints(HWND_DESKTOP, hwnd, reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.left, 20);
+    EXPECT_EQ(box.top, 40);
+    EXPECT_EQ(box.right - box.left, 120);
+    EXPECT_EQ(box.bottom - box.top, 48);
+
+    PostMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(101, 61));
+    drain();
+    EXPECT_EQ(sink.count("down left 50,30"), 1);
 }
 
 TEST_F(Win32WindowTest, ConsumedKeysAreSwallowedAndClosesCanBeRefused) {
