@@ -55,6 +55,7 @@ step sound-e2e e2e/sound_e2e.sh
 step clock-e2e e2e/clock_e2e.sh
 step alerts-e2e e2e/alerts_e2e.sh
 step desktop-e2e e2e/desktop_e2e.sh
+step scale-e2e e2e/scale_e2e.sh
 step faults-e2e e2e/faults_e2e.sh
 step package-e2e e2e/package_e2e.sh
 
