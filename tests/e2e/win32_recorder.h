@@ -31,6 +31,7 @@ struct Recorder : EventSink {
         if (timer_action) timer_action(id);
     }
     void on_mouse_down(WindowId, MouseButton b, int x, int y) override { mouse("down", b, x, y); }
+    void on_dpi_changed(WindowId) override { events.push_back("dpi changed"); }
     void on_mouse_up(WindowId, MouseButton b, int x, int y) override { mouse("up", b, x, y); }
     void on_mouse_move(WindowId, int x, int y) override {
         events.push_back("move " + std::to_string(x) + "," + std::to_string(y));

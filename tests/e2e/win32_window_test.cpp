@@ -101,6 +101,33 @@ TEST_F(Win32WindowTest, AtTwiceTheScaleTheProgramSeesLogicalPixels) {
     EXPECT_EQ(sink.count("down left 50,30"), 1);
 }
 
+// Moved onto a monitor at 150 %, the system tells the window its new dpi and suggests its new
+// place: it takes the place, its controls their boxes at the new scale, and the program hears
+// of it so it can draw its pictures again.
+TEST_F(Win32WindowTest, ANewDpiRescalesTheWindowAndItsControlsAndIsReported) {
+    ASSERT_TRUE(open(Rect{40, 50, 120, 90}, true));
+    ControlSpec label;
+    label.type = ControlType::label;
+    label.rect = {10, 20, 60, 16};
+    label.caption = "text";
+    ASSERT_NE(platform->create_control(window, label), 0);
+    RECT suggested{60, 75, 60 + 180, 75 + 135};
+    SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(platform->window_dpi(window), 144);
+    EXPECT_EQ(sink.count("dpi changed"), 1);
+    RECT device{};
+    GetWindowRect(hwnd, &device);
+    EXPECT_EQ(device.right - device.left, 180);
+    EXPECT_EQ(platform->window_rect(window).width, 120);  // logical as before
+    RECT box{};
+    GetWindowRect(GetWindow(hwnd, GW_CHILD), &box);
+    MapWindowPoints(HWND_DESKTOP, hwnd, reinterpret_cast<POINT*>(&box), 2);
+    EXPECT_EQ(box.left, 15);
+    EXPECT_EQ(box.top, 30);
+    EXPECT_EQ(box.right - box.left, 90);
+    EXPECT_EQ(box.bottom - box.top, 24);
+}
+
 TEST_F(Win32WindowTest, ConsumedKeysAreSwallowedAndClosesCanBeRefused) {
     ASSERT_TRUE(open(Rect{10, 10, 100, 100}, true));
     const LPARAM alt_down = LPARAM{1} << 29;
