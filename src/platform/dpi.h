@@ -2,6 +2,7 @@
 // point lies on monitors of different scales.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -38,6 +39,16 @@ inline Rect scaled(const Rect& logical, int dpi) {
 // The monitor a box overlaps most; when it overlaps none, the nearest one. -1 when there are
 // no monitors.
 int monitor_index(const std::vector<Rect>& monitors, const Rect& box);
+
+// The top-left corner that puts `box` wholly inside `area` (its top-left part when the box is
+// the larger), moved no further than needed.
+inline Point within(const Rect& area, const Rect& box) {
+    const auto into = [](int start, int length, int area_start, int area_length) {
+        return std::max(area_start, std::min(start, area_start + area_length - length));
+    };
+    return {into(box.left, box.width, area.left, area.width),
+            into(box.top, box.height, area.top, area.height)};
+}
 
 // A monitor in device pixels with its dpi. In logical coordinates a monitor keeps its top-left
 // corner and its size shrinks by its scale, so monitors side by side stay side by side and a

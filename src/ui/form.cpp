@@ -113,13 +113,8 @@ void Form::keep_within_monitor() {
     const Rect r = platform_.window_rect(window_);
     const int i = monitor_index(monitors, r);
     if (i < 0) return;
-    const Rect& m = monitors[static_cast<std::size_t>(i)];
-    const auto into = [](int start, int length, int area_start, int area_length) {
-        return std::max(area_start, std::min(start, area_start + area_length - length));
-    };
-    const int left = into(r.left, r.width, m.left, m.width);
-    const int top = into(r.top, r.height, m.top, m.height);
-    if (left != r.left || top != r.top) platform_.move_window(window_, left, top);
+    const Point to = within(monitors[static_cast<std::size_t>(i)], r);
+    if (to != Point{r.left, r.top}) platform_.move_window(window_, to.x, to.y);
 }
 
 Form::~Form() {

@@ -27,6 +27,14 @@ namespace {
 using testing::Win32Test;
 using Win32WindowTest = Win32Test;
 
+// Where the window's first control lies on the device, in its client area.
+RECT first_child_box(HWND window) {
+    RECT box{};
+    GetWindowRect(GetWindow(window, GW_CHILD), &box);
+    MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
 TEST_F(Win32WindowTest, GeometryAndVisibility) {
     ASSERT_TRUE(open(Rect{40, 50, 120, 90}, false));
     EXPECT_FALSE(platform->window_visible(window));
@@ -88,9 +96,7 @@ TEST_F(Win32WindowTest, AtTwiceTheScaleTheProgramSeesLogicalPixels) {
     button.caption = "OK";
     const int id = platform->create_control(window, button);
     ASSERT_NE(id, 0);
-    RECT box{};
-    GetWindowRect(GetWindow(hwnd, GW_CHILD), &box);
-    MapWindowPoints(HWND_DESKTOP, hwnd, reinterpret_cast<POINT*>(&box), 2);
+    const RECT box = first_child_box(hwnd);
     EXPECT_EQ(box.left, 20);
     EXPECT_EQ(box.top, 40);
     EXPECT_EQ(box.right - box.left, 120);
@@ -119,9 +125,7 @@ TEST_F(Win32WindowTest, ANewDpiRescalesTheWindowAndItsControlsAndIsReported) {
     GetWindowRect(hwnd, &device);
     EXPECT_EQ(device.right - device.left, 180);
     EXPECT_EQ(platform->window_rect(window).width, 120);  // logical as before
-    RECT box{};
-    GetWindowRect(GetWindow(hwnd, GW_CHILD), &box);
-    MapWindowPoints(HWND_DESKTOP, hwnd, reinterpret_cast<POINT*>(&box), 2);
+    const RECT box = first_child_box(hwnd);
     EXPECT_EQ(box.left, 15);
     EXPECT_EQ(box.top, 30);
     EXPECT_EQ(box.right - box.left, 90);
