@@ -47,33 +47,35 @@ std::uint32_t four_byte_linear(std::uint32_t code) {
             ((code & 0xFF) - 0x30));
 }
 
-// The lookups the bundled tables do not answer directly, built once on first use.
-struct Tables {
+// The lookups the bundled tables do not answer directly, each built once on first use: a
+// config.ini of two-byte text is read without either, and the encoder's 256 KB table is made
+// only when something is written.
+struct DecodeTables {
     std::array<char16_t, kFourByteBmpSpan> bmp_four{};  // linear index -> code point, 0 = none
-    std::array<std::uint32_t, 0x10000> bmp_code{};      // code point -> bytes, 0 = none
-    // Supplementary characters glibc gives a two-byte code: code point -> two bytes.
-    std::vector<std::pair<char32_t, std::uint32_t>> supp_two;
+    // Supplementary characters glibc gives a two-byte code, sorted.
+    std::vector<char32_t> supp_two;
     // Arithmetic codes of those characters, given back to the private-use stand-ins.
     std::vector<std::pair<std::uint32_t, char16_t>> supp_pua;
 };
 
-std::unique_ptr<const Tables> make_tables() {
-    auto t = std::make_unique<Tables>();
-    for (int cell = 0; cell < static_cast<int>(std::size(kTwoByte)); ++cell) {
-        char32_t cp = kTwoByte[cell];
-        if (cp == 0) continue;
-        std::uint32_t code =
-            (0x81 + cell / 190) << 8 | (cell % 190 + (cell % 190 < 0x3F ? 0x40 : 0x41));
-        if (cp < 0x10000)
-            t->bmp_code[cp] = code;
-        else
-            t->supp_two.emplace_back(cp, code);
+struct EncodeTables {
+    std::array<std::uint32_t, 0x10000> bmp_code{};  // code point -> bytes, 0 = none
+    // Supplementary characters glibc gives a two-byte code: code point -> two bytes.
+    std::vector<std::pair<char32_t, std::uint32_t>> supp_two;
+};
+
+std::uint32_t two_byte_code(int cell) {
+    return (0x81 + cell / 190) << 8 | (cell % 190 + (cell % 190 < 0x3F ? 0x40 : 0x41));
+}
+
+std::unique_ptr<const DecodeTables> make_decode_tables() {
+    auto t = std::make_unique<DecodeTables>();
+    for (char32_t cp : kTwoByte) {
+        if (cp >= 0x10000) t->supp_two.push_back(cp);
     }
     for (const FourByteRun& run : kFourByteRuns) {
-        for (std::uint32_t k = 0; k < run.count; ++k) {
+        for (std::uint32_t k = 0; k < run.count; ++k)
             t->bmp_four[run.index + k] = static_cast<char16_t>(run.first + k);
-            t->bmp_code[run.first + k] = four_byte_code(run.index + k);
-        }
     }
     for (const LegacyPua& legacy : kLegacyPua) {
         std::uint32_t linear = four_byte_linear(legacy.code);
@@ -81,15 +83,38 @@ std::unique_ptr<const Tables> make_tables() {
             t->bmp_four[linear] = legacy.pua;
         else
             t->supp_pua.emplace_back(linear, legacy.pua);
-        t->bmp_code[legacy.pua] = legacy.code;
     }
     std::sort(t->supp_two.begin(), t->supp_two.end());
     std::sort(t->supp_pua.begin(), t->supp_pua.end());
     return t;
 }
 
-const Tables& tables() {
-    static const std::unique_ptr<const Tables> t = make_tables();
+std::unique_ptr<const EncodeTables> make_encode_tables() {
+    auto t = std::make_unique<EncodeTables>();
+    for (int cell = 0; cell < static_cast<int>(std::size(kTwoByte)); ++cell) {
+        char32_t cp = kTwoByte[cell];
+        if (cp == 0) continue;
+        if (cp < 0x10000)
+            t->bmp_code[cp] = two_byte_code(cell);
+        else
+            t->supp_two.emplace_back(cp, two_byte_code(cell));
+    }
+    for (const FourByteRun& run : kFourByteRuns) {
+        for (std::uint32_t k = 0; k < run.count; ++k)
+            t->bmp_code[run.first + k] = four_byte_code(run.index + k);
+    }
+    for (const LegacyPua& legacy : kLegacyPua) t->bmp_code[legacy.pua] = legacy.code;
+    std::sort(t->supp_two.begin(), t->supp_two.end());
+    return t;
+}
+
+const DecodeTables& decode_tables() {
+    static const std::unique_ptr<const DecodeTables> t = make_decode_tables();
+    return *t;
+}
+
+const EncodeTables& encode_tables() {
+    static const std::unique_ptr<const EncodeTables> t = make_encode_tables();
     return *t;
 }
 
@@ -100,14 +125,15 @@ const Value* find(const std::vector<std::pair<Key, Value>>& sorted, Key key) {
     return it != sorted.end() && it->first == key ? &it->second : nullptr;
 }
 
-char32_t four_byte_char(const Tables& t, std::uint32_t linear) {
+char32_t four_byte_char(std::uint32_t linear) {
+    const DecodeTables& t = decode_tables();
     if (linear < kFourByteBmpSpan) return t.bmp_four[linear];
     if (linear < kSupplementaryBase || linear - kSupplementaryBase >= kSupplementaryCount) return 0;
     if (const char16_t* pua = find(t.supp_pua, linear)) return *pua;
     char32_t cp = 0x10000 + (linear - kSupplementaryBase);
     // A character with a two-byte code is only ever written that way; reading its arithmetic
     // code as the same character would break the byte-for-byte round trip.
-    return find(t.supp_two, cp) ? 0 : cp;
+    return std::binary_search(t.supp_two.begin(), t.supp_two.end(), cp) ? 0 : cp;
 }
 
 struct Decoded {
@@ -115,7 +141,7 @@ struct Decoded {
     std::size_t length;
 };
 
-Decoded decode_one(const Tables& t, std::string_view s, std::size_t i) {
+Decoded decode_one(std::string_view s, std::size_t i) {
     auto at = [&](std::size_t k) { return static_cast<unsigned char>(s[i + k]); };
     std::size_t left = s.size() - i;
     if (left < 2 || at(0) == 0x80 || at(0) == 0xFF) return {0, 1};
@@ -124,7 +150,7 @@ Decoded decode_one(const Tables& t, std::string_view s, std::size_t i) {
         std::uint32_t linear =
             ((((at(0) - 0x81u) * 10 + (at(1) - 0x30u)) * 126 + (at(2) - 0x81u)) * 10 +
              (at(3) - 0x30u));
-        char32_t cp = four_byte_char(t, linear);
+        char32_t cp = four_byte_char(linear);
         return {cp, cp ? 4u : 1u};
     }
     int cell = two_byte_cell(at(0), at(1));
@@ -197,7 +223,7 @@ void append_code(std::string& out, std::uint32_t code) {
     out += static_cast<char>(code);
 }
 
-std::uint32_t code_of(const Tables& t, char32_t cp) {
+std::uint32_t code_of(const EncodeTables& t, char32_t cp) {
     if (cp < 0x10000) return t.bmp_code[cp] ? t.bmp_code[cp] : t.bmp_code[kReplacement];
     if (const std::uint32_t* two = find(t.supp_two, cp)) return *two;
     return four_byte_code(kSupplementaryBase + (cp - 0x10000));
@@ -206,7 +232,6 @@ std::uint32_t code_of(const Tables& t, char32_t cp) {
 }  // namespace
 
 std::string gb18030_to_utf8(std::string_view bytes) {
-    const Tables& t = tables();
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
     std::size_t i = 0;
@@ -216,7 +241,7 @@ std::string gb18030_to_utf8(std::string_view bytes) {
         out.append(bytes, i, ascii - i);
         if ((i = ascii) == bytes.size()) break;
 
-        Decoded d = decode_one(t, bytes, i);
+        Decoded d = decode_one(bytes, i);
         append_utf8(out, d.cp ? d.cp : kMarkerBase + static_cast<unsigned char>(bytes[i]));
         i += d.length;
     }
@@ -224,7 +249,7 @@ std::string gb18030_to_utf8(std::string_view bytes) {
 }
 
 std::string utf8_to_gb18030(std::string_view utf8) {
-    const Tables& t = tables();
+    const EncodeTables& t = encode_tables();
     std::string out;
     out.reserve(utf8.size());
     std::size_t i = 0;
