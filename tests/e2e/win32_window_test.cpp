@@ -240,6 +240,27 @@ TEST_F(Win32WindowTest, PresentDrawsOnlyWhatChangedAtOnce) {
     EXPECT_EQ(dirty.bottom - dirty.top, 30);
 }
 
+// A picture changed under a native control leaves the control whole.
+TEST_F(Win32WindowTest, PresentUnderAControlKeepsTheControl) {
+    ASSERT_TRUE(open(Rect{20, 20, 60, 40}, true));
+    platform->present(window, Image(60, 40, 0xFF0000FFu));
+    ControlSpec label;
+    label.type = ControlType::label;
+    label.rect = {10, 10, 30, 16};
+    ASSERT_NE(platform->create_control(window, label), 0);
+    const auto paint_all = [&] {
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    };
+    paint_all();
+    platform->present(window, Image(60, 40, 0xFFFF0000u));
+    paint_all();
+    const HDC dc = GetDC(hwnd);
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(dc, 20, 15), RGB(255, 0, 0));
+    EXPECT_NE(GetPixel(dc, 20, 15), RGB(0, 0, 255));
+    ReleaseDC(hwnd, dc);
+}
+
 TEST_F(Win32WindowTest, ActivationBringsTheWindowToTheForeground) {
     ASSERT_TRUE(open(Rect{10, 10, 60, 60}, true));
     const auto [other, other_hwnd] = open_window(Rect{100, 10, 60, 60}, true, " other");

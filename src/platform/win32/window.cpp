@@ -50,8 +50,10 @@ void show_part(NativeWindow& window, const RECT& part) {
     // Drawn straight into the window rather than through WM_PAINT: each BeginPaint makes the
     // system rebuild the window's visible region, and for a clock cut to its outline (some 400
     // rectangles) that rebuild cost more than the rest of the second's work together.
+    // A window with a paint due anyway takes the part along; its native controls are left out
+    // of the drawing by WS_CLIPCHILDREN, which the first control set.
     if (!IsWindowVisible(window.hwnd) || GetUpdateRect(window.hwnd, nullptr, FALSE)) {
-        InvalidateRect(window.hwnd, &part, FALSE);  // a paint is due anyway: it takes this along
+        InvalidateRect(window.hwnd, &part, FALSE);
         return;
     }
     const HDC dc = GetDC(window.hwnd);
