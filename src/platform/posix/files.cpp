@@ -6,10 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <ctime>
 #include <string>
+
+#include "platform/file_counts.h"
 
 namespace horalune::files {
 
@@ -44,25 +45,14 @@ void sync_parent_folder(const std::string& path) {
     ::close(fd);
 }
 
-std::atomic<std::uint64_t> reads{0};
-std::atomic<std::uint64_t> looks{0};
-
 std::int64_t nanoseconds(const timespec& t) {
     return static_cast<std::int64_t>(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
 }
 
 }  // namespace
 
-std::uint64_t read_count() {
-    return reads.load(std::memory_order_relaxed);
-}
-
-std::uint64_t look_count() {
-    return looks.load(std::memory_order_relaxed);
-}
-
 Look look(const std::string& path) {
-    looks.fetch_add(1, std::memory_order_relaxed);
+    count_look();
     Look result;
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
@@ -74,7 +64,7 @@ Look look(const std::string& path) {
 }
 
 std::optional<std::string> read_all(const std::string& path) {
-    reads.fetch_add(1, std::memory_order_relaxed);
+    count_read();
     const int fd = ::open(native(path).c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
     struct stat st {};

@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 
+#include "platform/file_counts.h"
 #include "platform/win32/wide.h"
 
 namespace horalune::files {
@@ -56,9 +56,6 @@ bool write_and_flush(const std::wstring& tmp, std::string_view bytes) {
     return file.close();
 }
 
-std::atomic<std::uint64_t> reads{0};
-std::atomic<std::uint64_t> looks{0};
-
 // A FILETIME (100 ns since 1601) as nanoseconds since 1970.
 std::int64_t nanoseconds(const FILETIME& t) {
     constexpr std::int64_t k1601To1970 = 116444736000000000;
@@ -69,16 +66,8 @@ std::int64_t nanoseconds(const FILETIME& t) {
 
 }  // namespace
 
-std::uint64_t read_count() {
-    return reads.load(std::memory_order_relaxed);
-}
-
-std::uint64_t look_count() {
-    return looks.load(std::memory_order_relaxed);
-}
-
 Look look(const std::string& path) {
-    looks.fetch_add(1, std::memory_order_relaxed);
+    count_look();
     Look result;
     FILETIME now{};
     GetSystemTimeAsFileTime(&now);
@@ -95,7 +84,7 @@ Look look(const std::string& path) {
 }
 
 std::optional<std::string> read_all(const std::string& path) {
-    reads.fetch_add(1, std::memory_order_relaxed);
+    count_read();
     if (path.empty()) return std::nullopt;
     const std::wstring wide = widen_path(path);
     Handle file(CreateFileW(wide.c_str(), GENERIC_READ,
