@@ -61,59 +61,73 @@ int samples_at(int base, int dpi) {
     return std::max(2, int(std::lround(base * 96.0 / dpi)));
 }
 
+namespace {
+
+// Hands each of a device pixel's samples (in logical pixels) to sample, row by row, and calls
+// done after the last sample of each pixel.
+template <typename Sample, typename Done>
+void for_each_sample(const Area& area, int samples, Sample&& sample, Done&& done) {
+    const std::vector<double> xs = sample_points(area.width, area.left, samples, area.scale);
+    const std::vector<double> ys = sample_points(area.height, area.top, samples, area.scale);
+    for (int y = 0; y < area.height; ++y) {
+        for (int x = 0; x < area.width; ++x) {
+            for (int j = 0; j < samples; ++j) {
+                for (int i = 0; i < samples; ++i)
+                    sample(xs[std::size_t(x) * samples + i], ys[std::size_t(y) * samples + j]);
+            }
+            done();
+        }
+    }
+}
+
+}  // namespace
+
 RgbImage render(const Area& area, int samples, const Shader& shade) {
-    const int width = area.width, height = area.height;
-    RgbImage out{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 3)};
-    const std::vector<double> xs = sample_points(width, area.left, samples, area.scale);
-    const std::vector<double> ys = sample_points(height, area.top, samples, area.scale);
+    RgbImage out{area.width, area.height,
+                 std::vector<std::uint8_t>(std::size_t(area.width) * area.height * 3)};
     const double n = double(samples) * samples;
     std::size_t at = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            Colour sum;
-            for (int j = 0; j < samples; ++j) {
-                for (int i = 0; i < samples; ++i) {
-                    const Colour c =
-                        shade(xs[std::size_t(x) * samples + i], ys[std::size_t(y) * samples + j]);
-                    sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
-                }
-            }
+    Colour sum;
+    for_each_sample(
+        area, samples,
+        [&](double x, double y) {
+            const Colour c = shade(x, y);
+            sum = {sum.r + c.r, sum.g + c.g, sum.b + c.b};
+        },
+        [&] {
             out.rgb[at++] = to_byte(sum.r / n);
             out.rgb[at++] = to_byte(sum.g / n);
             out.rgb[at++] = to_byte(sum.b / n);
-        }
-    }
+            sum = {};
+        });
     return out;
 }
 
 RgbaImage render_alpha(const Area& area, int samples, const AlphaShader& shade) {
-    const int width = area.width, height = area.height;
-    RgbaImage out{width, height, std::vector<std::uint8_t>(std::size_t(width) * height * 4)};
-    const std::vector<double> xs = sample_points(width, area.left, samples, area.scale);
-    const std::vector<double> ys = sample_points(height, area.top, samples, area.scale);
+    RgbaImage out{area.width, area.height,
+                  std::vector<std::uint8_t>(std::size_t(area.width) * area.height * 4)};
     const double n = double(samples) * samples;
     std::size_t at = 0;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            // Average premultiplied, so half-covered pixels keep the colour of what covers them.
-            Colour sum;
-            double alpha = 0;
-            for (int j = 0; j < samples; ++j) {
-                for (int i = 0; i < samples; ++i) {
-                    const Paint p =
-                        shade(xs[std::size_t(x) * samples + i], ys[std::size_t(y) * samples + j]);
-                    sum = {sum.r + p.colour.r * p.alpha, sum.g + p.colour.g * p.alpha,
-                           sum.b + p.colour.b * p.alpha};
-                    alpha += p.alpha;
-                }
-            }
+    // Averaged premultiplied, so half-covered pixels keep the colour of what covers them.
+    Colour sum;
+    double alpha = 0;
+    for_each_sample(
+        area, samples,
+        [&](double x, double y) {
+            const Paint p = shade(x, y);
+            sum = {sum.r + p.colour.r * p.alpha, sum.g + p.colour.g * p.alpha,
+                   sum.b + p.colour.b * p.alpha};
+            alpha += p.alpha;
+        },
+        [&] {
             const double k = alpha > 0 ? 1 / alpha : 0;
             out.rgba[at++] = to_byte(sum.r * k);
             out.rgba[at++] = to_byte(sum.g * k);
             out.rgba[at++] = to_byte(sum.b * k);
             out.rgba[at++] = to_byte(alpha / n);
-        }
-    }
+            sum = {};
+            alpha = 0;
+        });
     return out;
 }
 
